@@ -1,0 +1,65 @@
+// The clocks and Reset: keeptime_Timer, countdown_Timer, Timershock_Timer,
+// clear_Click.
+
+#include "counters.h"
+#include "number_text.h"
+#include "tallyquip.h"
+
+namespace korvane {
+
+void Tallyquip::keeptime_Timer() { countUp(data_.elapsed); }
+
+void Tallyquip::countdown_Timer()
+{
+    if (data_.shockleft == -1) {
+        return;
+    }
+    Timecap.setCaption("Time:  " + digits(data_.shockleft));
+    --data_.shockleft;
+}
+
+void Tallyquip::Timershock_Timer()
+{
+    beep.play();
+    Timershock.setEnabled(false);
+    countdown.setEnabled(false);
+    showpic(1);
+
+    // The popup of an earlier wrong answer may still be open: close it, so
+    // the time-out comes up as one fresh popup that really waits.
+    if (tpop_.IsLoaded()) {
+        tpop_.Unload();
+    }
+    tpop_.Load();
+    tpop_.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    gate_.blocked = true;
+    tpop_.ShowModal();
+    gate_.blocked = false;
+    if (tpop_.IsLoaded()) {
+        tpop_.Unload();  // the wait is over however it ended
+    }
+    if (closed_) {
+        return;  // the window went away during the wait
+    }
+
+    if (data_.facts(data_.curfact).review == -1) {
+        stackadd();
+    }
+    organize();
+}
+
+void Tallyquip::clear_Click()
+{
+    Stop_Click();
+    preptable();
+    data_.elapsed = 0;
+    data_.totalright = 0;
+    data_.started = 0;
+    data_.totalprobs = 0;
+    showpic(0);
+    score.setCaption("Score");
+    Timecap.setCaption("Time");
+    stateall(1);
+}
+
+}  // namespace korvane

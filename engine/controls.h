@@ -1,0 +1,233 @@
+#pragma once
+// The model of the window controls that the drill logic uses. The running
+// program and the tests use these same objects; a Qt widget only mirrors one
+// (through its observer) and feeds the pupil's input back into it.
+//
+// Event rules of the toolkit live here, once:
+// - a check box whose Value changes raises its click handler at once, also
+//   while it is disabled; setting the same value raises nothing;
+// - choosing an option button selects it, clears the rest of its group and
+//   raises its click;
+// - a disabled control, or one on a window that takes no input (a modal
+//   popup is up), ignores the pupil's clicks.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+// Shared by all controls of one window: true while a modal popup blocks it.
+struct InputGate {
+    bool blocked = false;
+};
+
+class Control {
+public:
+    explicit Control(std::string name) : name_(std::move(name)) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string& name() const { return name_; }
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on);
+
+    // One observer per control: the view that mirrors it.
+    void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+    void setInputGate(const InputGate* gate) { gate_ = gate; }
+
+protected:
+    void notify() const
+    {
+        if (observer_) {
+            observer_();
+        }
+    }
+    bool acceptsPupilInput() const { return enabled_ && (gate_ == nullptr || !gate_->blocked); }
+
+private:
+    std::string name_;
+    bool enabled_ = true;
+    std::function<void()> observer_;
+    const InputGate* gate_ = nullptr;
+};
+
+class Label : public Control {
+public:
+    Label(std::string name, std::string caption) : Control(std::move(name)), caption_(std::move(caption)) {}
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string caption);
+
+private:
+    std::string caption_;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(std::string name, std::string caption)
+        : Control(std::move(name)), caption_(std::move(caption))
+    {
+    }
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string caption);
+    // The pupil's click; ignored while disabled or blocked.
+    void click();
+    std::function<void()> onClick;
+
+private:
+    std::string caption_;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(std::string name, int value) : Control(std::move(name)), value_(value) {}
+    int Value() const { return value_; }
+    // From the program: a change raises the click handler before returning.
+    void setValue(int value);
+    // The pupil's click toggles between 0 and 1.
+    void click();
+    std::function<void()> onClick;
+
+private:
+    int value_;
+};
+
+class OptionGroup;
+
+class OptionButton : public Control {
+public:
+    OptionButton(std::string name, std::string caption, OptionGroup& group)
+        : Control(std::move(name)), caption_(std::move(caption)), group_(group)
+    {
+    }
+    const std::string& Caption() const { return caption_; }
+    bool Value() const { return value_; }
+    // Chooses this option from the program: clears the others, raises click.
+    void choose();
+    // The pupil's click: the same, unless disabled or blocked.
+    void click();
+    std::function<void()> onClick;
+
+private:
+    friend class OptionGroup;
+    void setSelected(bool on);
+    std::string caption_;
+    OptionGroup& group_;
+    bool value_ = false;
+};
+
+// Option buttons of one container; at most one is chosen.
+class OptionGroup {
+public:
+    OptionGroup(const std::string& name, const std::vector<std::string>& captions, int chosen);
+    OptionButton& operator()(int i);
+    const OptionButton& operator()(int i) const;
+    int count() const { return static_cast<int>(buttons_.size()); }
+    void select(const OptionButton& chosen);
+
+private:
+    std::vector<std::unique_ptr<OptionButton>> buttons_;
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(std::string name, std::string text, std::vector<std::string> items)
+        : Control(std::move(name)), text_(std::move(text)), items_(std::move(items))
+    {
+    }
+    const std::string& Text() const { return text_; }
+    // Written by the program (the view follows) or by the pupil's typing or
+    // choosing (the view already shows it); neither raises anything.
+    void setText(std::string text);
+    void typeText(std::string text);
+    const std::vector<std::string>& items() const { return items_; }
+
+private:
+    std::string text_;
+    std::vector<std::string> items_;
+};
+
+class Picture : public Control {
+public:
+    Picture(std::string name, bool visible) : Control(std::move(name)), visible_(visible) {}
+    bool Visible() const { return visible_; }
+    void setVisible(bool on);
+
+private:
+    bool visible_;
+};
+
+// A request the view carries out (a sound); the count lets tests tell how
+// often it was asked for.
+class SoundRequest : public Control {
+public:
+    using Control::Control;
+    void play();
+    int plays() const { return plays_; }
+
+private:
+    int plays_ = 0;
+};
+
+// A timer: Interval in milliseconds and Enabled. A clock (the virtual one in
+// tests, QTimer in the program) watches it and calls tick() when a period
+// has passed.
+class Timer : public Control {
+public:
+    Timer(std::string name, int intervalMs) : Control(std::move(name)), interval_(intervalMs)
+    {
+        Control::setEnabled(false);
+    }
+    int Interval() const { return interval_; }
+    // Like the toolkit's timers: a new interval on a running timer begins a
+    // fresh period.
+    void setInterval(int ms);
+    bool Enabled() const { return Control::Enabled(); }
+    // Enabling a stopped timer begins a fresh period; enabling a running one
+    // changes nothing; disabling drops the partial period.
+    void setEnabled(bool on);
+    // Runs the timer with a fresh period whether or not it was running.
+    void start();
+    // Each fresh period gets a new number, so a clock can tell a restart.
+    std::uint64_t period() const { return period_; }
+    // Called by the clock; runs the handler only while enabled.
+    void tick();
+    std::function<void()> onTimer;
+
+private:
+    int interval_;
+    std::uint64_t period_ = 0;
+};
+
+// Control arrays are indexed from 0, bounds-checked.
+template <typename T, std::size_t N>
+class ControlArray {
+public:
+    template <typename Make>
+    explicit ControlArray(Make make)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            items_[i] = make(static_cast<int>(i));
+        }
+    }
+    T& operator()(int i) { return *items_.at(checked(i)); }
+    const T& operator()(int i) const { return *items_.at(checked(i)); }
+    static constexpr int count() { return static_cast<int>(N); }
+
+private:
+    static std::size_t checked(int i)
+    {
+        if (i < 0 || i >= static_cast<int>(N)) {
+            throw std::out_of_range("control index " + std::to_string(i));
+        }
+        return static_cast<std::size_t>(i);
+    }
+    std::array<std::unique_ptr<T>, N> items_;
+};
+
+}  // namespace korvane

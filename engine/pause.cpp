@@ -1,0 +1,16 @@
+// Pause, which also ends a run and begins Reset: Stop_Click.
+
+#include "tallyquip.h"
+
+namespace korvane {
+
+void Tallyquip::Stop_Click()
+{
+    Timecap.setCaption("Time");
+    Timershock.setEnabled(false);
+    countdown.setEnabled(false);
+    keeptime.setEnabled(false);
+    stateall(1);
+}
+
+}  // namespace korvane

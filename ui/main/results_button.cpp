@@ -1,0 +1,13 @@
+// The Results button: results_Click opens the per-fact grid.
+
+#include "engine/tallyquip.h"
+
+namespace korvane {
+
+void Tallyquip::results_Click()
+{
+    pf_.Load();
+    pf_.ShowModeless();
+}
+
+}  // namespace korvane

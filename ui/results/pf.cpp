@@ -1,0 +1,128 @@
+#include "pf.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+
+namespace korvane {
+
+std::string gridNumber(int number)
+{
+    return (number < 0 ? "-" : " ") + digits(number < 0 ? -static_cast<long long>(number) : number) + " ";
+}
+
+Pf::Pf(const Data& data) : data_(data)
+{
+    show10.onClick = [this] { show10_Click(); };
+    show20.onClick = [this] { show20_Click(); };
+    okclose.onClick = [this] { okclose_Click(); };
+}
+
+void Pf::Load()
+{
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    show10.setEnabled(true);
+    show20.setEnabled(true);
+    dt.Clear();
+    if (view_ != nullptr) {
+        view_->created();
+    }
+    Form_Load();
+}
+
+void Pf::ShowModeless()
+{
+    if (!loaded_) {
+        Load();
+    }
+    visible_ = true;
+    if (view_ != nullptr) {
+        view_->show();
+    }
+}
+
+void Pf::Unload()
+{
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    visible_ = false;
+    if (view_ != nullptr) {
+        view_->destroyed();
+    }
+}
+
+void Pf::Form_Load()
+{
+    show10_Click();
+    if (data_.numsel(11) == 0) {
+        show20.setEnabled(false);
+        show10.setEnabled(false);
+    }
+}
+
+void Pf::show10_Click() { drawPage(1); }
+
+void Pf::show20_Click() { drawPage(2); }
+
+void Pf::okclose_Click() { Unload(); }
+
+void Pf::place(int number, int left, int top)
+{
+    dt.MoveTo(number < 10 ? left + 100 : left, top);
+    dt.WriteLine(gridNumber(number));
+}
+
+std::pair<int, int> Pf::cellCounts(int row, int column) const
+{
+    int num1 = row;
+    int num2 = column;
+    if (data_.optype == 2) {
+        num1 = column;
+        num2 = row;
+    }
+    // Entries that hold no fact have operands 0, so they never match.
+    for (const Fact& fact : data_.facts) {
+        if (fact.num1 == num1 && fact.num2 == num2 && fact.num1 != 0) {
+            return {fact.timesright, fact.timeswrong};
+        }
+    }
+    return {0, 0};
+}
+
+void Pf::drawPage(int p)
+{
+    page_ = p;
+    dt.Clear();
+    for (int k = 1; k <= 10; ++k) {
+        const int n = p == 1 ? k : k + 10;
+        place(n, 700 * k + 100, 0);
+    }
+    for (int j = 1; j <= 10; ++j) {
+        if (data_.numsel(j) != 1) {
+            continue;
+        }
+        const int top = 200 * j + 100;
+        place(j, 0, top);
+        for (int k = 1; k <= 10; ++k) {
+            const int n = p == 1 ? k : k + 10;
+            const auto [r, w] = cellCounts(j, n);
+            // Both counters stop at 32767; their sum is kept in range too.
+            const int t = std::min(r + w, 32767);
+            place(r, 700 * k, top);
+            dt.MoveTo(700 * k + 300, top);
+            dt.WriteLine("/");
+            place(t, 700 * k + 300, top);
+        }
+    }
+    dt.WriteLine(" ");
+    dt.WriteLine(p == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total");
+    dt.WriteLine(" ");
+    dt.WriteLine("Total Right=" + gridNumber(data_.totalright) + "    Total Problems=" + gridNumber(data_.totalprobs));
+}
+
+}  // namespace korvane

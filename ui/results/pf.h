@@ -1,0 +1,67 @@
+#pragma once
+// The results window pf, toolkit-free: the grid of right answers over
+// attempts for every fact, drawn into the drawing area dt, and the window's
+// life (Load, Show, Unload). The Qt window paints dt through a ResultsView.
+
+#include "drawing_area.h"
+#include "engine/controls.h"
+#include "engine/data.h"
+#include "engine/window_ports.h"
+
+namespace korvane {
+
+class ResultsView {
+public:
+    virtual ~ResultsView() = default;
+    virtual void created() = 0;    // make the window, hidden; may set dt's line height
+    virtual void destroyed() = 0;  // close and destroy it
+    virtual void show() = 0;       // show and bring to the front
+};
+
+class Pf final : public ResultsWindow {
+public:
+    static constexpr const char* kCaption = "ScoreResults";
+
+    explicit Pf(const Data& data);
+
+    DrawingArea dt{"dt"};
+    CommandButton show10{"show10", "Show 1-10"};
+    CommandButton show20{"show20", "Show 11-20"};
+    CommandButton okclose{"okclose", "Close"};
+
+    void Load() override;
+    void ShowModeless() override;
+    bool IsLoaded() const { return loaded_; }
+    bool Visible() const { return visible_; }
+    void Unload();
+
+    void Form_Load();
+    void show10_Click();
+    void show20_Click();
+    void okclose_Click();
+    // Writes one number on dt: one column further right when it is a single
+    // digit, so the digits line up.
+    void place(int number, int left, int top);
+    // The page drawn last: 1 or 2 (0 before any drawing).
+    int page() const { return page_; }
+
+    void setView(ResultsView* view) { view_ = view; }
+
+private:
+    void drawPage(int p);
+    // Right answers and wrong answers of the cell's fact; 0 and 0 when the
+    // table holds no such fact.
+    std::pair<int, int> cellCounts(int row, int column) const;
+
+    const Data& data_;
+    ResultsView* view_ = nullptr;
+    bool loaded_ = false;
+    bool visible_ = false;
+    int page_ = 0;
+};
+
+// Number text on the drawing area: a blank (the sign's place), the digits
+// and a blank.
+std::string gridNumber(int number);
+
+}  // namespace korvane
