@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Sets Korvane up on a Debian or Ubuntu machine and then either starts it
+# or runs every test headless.
+#
+#   bash setup.sh run    install what is missing, build, start the program
+#   bash setup.sh test   install what is missing, build, run all tests
+set -euo pipefail
+
+cd "$(dirname "$0")"
+mode="${1:-run}"
+build_dir="${KORVANE_BUILD_DIR:-build}"
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev
+  fonts-liberation2 fonts-comic-neue
+)
+if [ "$mode" = test ]; then
+  # Headless window tests and the end-to-end run under a virtual X server.
+  packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+testing=OFF
+[ "$mode" = test ] && testing=ON
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$testing"
+cmake --build "$build_dir" --parallel
+
+case "$mode" in
+  run)
+    exec "$build_dir/ui/korvane"
+    ;;
+  test)
+    export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    ctest --test-dir "$build_dir" --output-on-failure --timeout 600
+    ;;
+  *)
+    echo "usage: bash setup.sh run|test" >&2
+    exit 2
+    ;;
+esac
