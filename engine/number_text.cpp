@@ -82,10 +82,16 @@ std::optional<std::int64_t> roundedInRange(double value, std::int64_t lo, std::i
     }
     // nearbyint follows the default rounding mode, round-half-to-even.
     const double whole = std::nearbyint(value);
-    if (whole < static_cast<double>(lo) || whole > static_cast<double>(hi)) {
+    // Compare as integers: a bound near 2^63 is not exact as a double, so
+    // the value must first be known to fit before it is converted.
+    if (!(whole >= -0x1p63 && whole < 0x1p63)) {
         return std::nullopt;
     }
-    return static_cast<std::int64_t>(whole);
+    const auto n = static_cast<std::int64_t>(whole);
+    if (n < lo || n > hi) {
+        return std::nullopt;
+    }
+    return n;
 }
 
 std::string digits(std::int64_t value) { return std::to_string(value); }

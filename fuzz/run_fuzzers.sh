@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets if needed and runs each one for a bounded
+# time over a temporary copy of its seed corpus (fuzz/corpus/<name>/, which
+# is never written to). Prints the executions run and the coverage reached,
+# and exits non-zero when any target crashes, breaks one of its checks,
+# leaks, runs out of memory or hangs.
+#
+#   fuzz/run_fuzzers.sh [seconds per target]      (default 60)
+#
+# Environment:
+#   KORVANE_FUZZ_BUILD_DIR  build directory (default: build-fuzz in the repository)
+#   KORVANE_FUZZ_JOBS       parallel build jobs (default: 2)
+#   KORVANE_FUZZ_ARTIFACTS  directory to copy crashing inputs and logs into
+#                           (for CI to keep); by default they stay in the
+#                           temporary directory, whose path is printed
+set -euo pipefail
+
+seconds="${1:-60}"
+if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
+  echo "usage: $0 [seconds per target]" >&2
+  exit 2
+fi
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KORVANE_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+jobs="${KORVANE_FUZZ_JOBS:-2}"
+targets=(settings_text_fuzz drill_actions_fuzz)
+
+if [ ! -f "$build/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
+    -DKORVANE_FUZZ=ON -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/korvane-fuzz.XXXXXX")"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+failed=()
+summary=()
+for target in "${targets[@]}"; do
+  name="${target%_fuzz}"
+  dir="$work/$name"
+  mkdir -p "$dir/corpus"
+  cp -R "$root/fuzz/corpus/$name/." "$dir/corpus/"
+  log="$dir/log"
+  echo "== $target: ${seconds} s over $(find "$dir/corpus" -type f | wc -l) seed inputs"
+  set +e
+  "$build/fuzz/$target" "$dir/corpus" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$dir/" >"$log" 2>&1
+  rc=$?
+  set -e
+
+  execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)"
+  last="$(grep -E '^#[0-9]+' "$log" | tail -n 1 || true)"
+  cov="$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")"
+  ft="$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")"
+  line="$target: executions ${execs:-?}, cov: ${cov:-?}, ft: ${ft:-?}, exit $rc"
+  summary+=("$line")
+  echo "$line"
+
+  if [ "$rc" -ne 0 ]; then
+    failed+=("$target")
+    echo "---- $target failed; end of its log:"
+    tail -n 60 "$log"
+    for artifact in "$dir"/crash-* "$dir"/leak-* "$dir"/timeout-* "$dir"/oom-*; do
+      [ -e "$artifact" ] || continue
+      echo "---- input $(basename "$artifact") (hex):"
+      od -An -tx1 -v "$artifact" | tr -s ' \n' ' ' | fold -w 96
+      echo
+    done
+    if [ -n "${KORVANE_FUZZ_ARTIFACTS:-}" ]; then
+      mkdir -p "$KORVANE_FUZZ_ARTIFACTS/$name"
+      cp "$log" "$KORVANE_FUZZ_ARTIFACTS/$name/"
+      find "$dir" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) \
+        -exec cp {} "$KORVANE_FUZZ_ARTIFACTS/$name/" \;
+    fi
+  fi
+done
+
+echo "== summary"
+printf '%s\n' "${summary[@]}"
+if [ "${#failed[@]}" -ne 0 ]; then
+  echo "FAILED: ${failed[*]} (inputs and logs in $work)"
+  exit 1
+fi
+rm -rf "$work"
+echo "all fuzz targets ran clean"
