@@ -1,0 +1,276 @@
+#pragma once
+// Helpers for tests that play whole runs: steering the draws of generate,
+// reading the pool and the review stack, and checking the drill state and
+// the run-state table after an event.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "rig.h"
+
+namespace korvane::testing {
+
+// Queues the draws of the next generate: the pool position, the answer
+// button (slot 1..3) and, when the head of the review stack is due, the gap
+// (1..5) until it comes again. The wrong answers then draw from an empty
+// script, i.e. zeros: candidate 0, never a right answer of any table.
+inline void queueDraw(Rig& r, int pickslot, int slot = 1, int gap = 0)
+{
+    r.scripted.push((pickslot - 0.5) / 223.0);
+    r.scripted.pushDigits({slot - 1});
+    if (gap > 0) {
+        r.scripted.pushDigits({gap - 1});
+    }
+}
+
+// Chooses the operation (1 +, 2 -, 3 x) and exactly the given numbers.
+inline void choose(Rig& r, int optype, std::initializer_list<int> numbers, bool plusTen = false)
+{
+    r->Option1(optype - 1).click();
+    r->unselect.click();
+    for (int n : numbers) {
+        r->ck(n - 1).click();
+    }
+    if (plusTen) {
+        r->ck(10).click();
+    }
+}
+
+inline std::vector<int> poolOf(const Data& d)
+{
+    std::vector<int> v;
+    for (int x = 1; x <= d.poolcount; ++x) {
+        v.push_back(d.pool(x));
+    }
+    return v;
+}
+
+inline std::vector<int> stackOf(const Data& d)
+{
+    std::vector<int> v;
+    for (int x = 1; x <= d.stackcount; ++x) {
+        v.push_back(d.reviewstack(x));
+    }
+    return v;
+}
+
+inline int countOf(const std::vector<int>& v, int value)
+{
+    int n = 0;
+    for (int e : v) {
+        n += e == value ? 1 : 0;
+    }
+    return n;
+}
+
+inline std::vector<int> range(int from, int to)
+{
+    std::vector<int> v;
+    for (int x = from; x <= to; ++x) {
+        v.push_back(x);
+    }
+    return v;
+}
+
+inline const char* operatorText(int optype) { return optype == 1 ? " + " : optype == 2 ? " - " : " x "; }
+
+inline std::string problemText(const Data& d, const Fact& f)
+{
+    return std::to_string(f.num1) + operatorText(d.optype) + std::to_string(f.num2);
+}
+
+inline std::string expectedAnswerLine(const Data& d, const Fact& f)
+{
+    return problemText(d, f) + " = " + std::to_string(f.answer);
+}
+
+// How many facts a table of the chosen operation and numbers holds.
+inline int expectedFactCount(const Data& d)
+{
+    int n = 0;
+    for (int i = 1; i <= 10; ++i) {
+        if (d.numsel(i) != 1) {
+            continue;
+        }
+        switch (d.optype) {
+        case 1: n += 10 + d.plusten; break;
+        case 2: n += 10 + d.plusten - i; break;
+        case 3: n += 10; break;
+        default: break;
+        }
+    }
+    return n;
+}
+
+// Where a fact stands in its life: "play", "review <n>", "out by right",
+// "out by review", or a description of a state that should not exist.
+inline std::string lifeState(const Data& d, int fact)
+{
+    const bool inPool = countOf(poolOf(d), fact) == 1;
+    const int onStack = countOf(stackOf(d), fact);
+    const int review = d.facts(fact).review;
+    if (inPool && onStack == 0 && review == -1) {
+        return "play";
+    }
+    if (inPool && onStack == 1 && review >= 1) {
+        return "review " + std::to_string(review);
+    }
+    if (!inPool && onStack == 0 && review == -1) {
+        return "out by right";
+    }
+    if (!inPool && onStack == 0 && review == 0) {
+        return "out by review";
+    }
+    return "broken: in pool " + std::to_string(countOf(poolOf(d), fact)) + ", on stack " + std::to_string(onStack) +
+           ", review " + std::to_string(review);
+}
+
+// Ends an AssertionResult function with a failure when `cond` is false.
+#define RUN_REQUIRE(cond, what)                              \
+    if (!(cond)) {                                           \
+        return ::testing::AssertionFailure() << what; \
+    }
+
+// The invariants of the drill state between problems, and counts that no
+// booking may break.
+inline ::testing::AssertionResult dataInvariants(const Data& d)
+{
+    const int n = expectedFactCount(d);
+    RUN_REQUIRE(d.poolcount >= 0 && d.poolcount <= n, "poolcount " << d.poolcount << " with " << n << " facts");
+    std::vector<int> inPool(kMaxFacts + 1, 0);
+    std::vector<int> onStack(kMaxFacts + 1, 0);
+    for (int x = 1; x <= d.poolcount; ++x) {
+        const int f = d.pool(x);
+        RUN_REQUIRE(f >= 1 && f <= n && inPool[f]++ == 0, "pool(" << x << ") = " << f << ": outside or twice");
+    }
+    RUN_REQUIRE(d.stackcount >= 0 && d.stackcount <= d.poolcount, "stackcount " << d.stackcount);
+    for (int x = 1; x <= d.stackcount; ++x) {
+        const int f = d.reviewstack(x);
+        RUN_REQUIRE(f >= 1 && f <= n && onStack[f]++ == 0 && inPool[f] == 1 && d.facts(f).review >= 1,
+                    "reviewstack(" << x << ") = " << f << ": twice, not in play or review below 1");
+    }
+    int right = 0;
+    int wrong = 0;
+    for (int f = 1; f <= n; ++f) {
+        const int review = d.facts(f).review;
+        RUN_REQUIRE(!(inPool[f] && !onStack[f]) || review == -1, "fact " << f << " in play, review " << review);
+        RUN_REQUIRE(inPool[f] || review == -1 || review == 0, "fact " << f << " out of play, review " << review);
+        right += d.facts(f).timesright;
+        wrong += d.facts(f).timeswrong;
+    }
+    RUN_REQUIRE(d.totalright >= 0 && d.totalright <= d.totalprobs && right <= d.totalright &&
+                    wrong <= d.totalprobs - d.totalright,
+                "counts " << d.totalright << " / " << d.totalprobs << ", facts " << right << " right, " << wrong
+                          << " wrong");
+    RUN_REQUIRE(d.optype != 3 || d.plusten == 0, "plus-ten in force under multiplication");
+    return ::testing::AssertionSuccess();
+}
+
+// Every settings control; the plus-ten box is left out when `withPlusTen`
+// is false (multiplication disables it while the panel is open).
+inline std::vector<const Control*> settingsControls(Rig& r, bool withPlusTen = true)
+{
+    std::vector<const Control*> v{&r->selectall, &r->unselect, &r->maxtime,  &r->MaxNum,
+                                  &r->wrongnum,  &r->NumRepeat, &r->ShockTime};
+    for (int i = 0; i <= (withPlusTen ? 10 : 9); ++i) {
+        v.push_back(&r->ck(i));
+    }
+    for (int i = 0; i <= 3; ++i) {
+        v.push_back(&r->setp(i));
+    }
+    for (int i = 0; i <= 2; ++i) {
+        v.push_back(&r->Option1(i));
+    }
+    return v;
+}
+
+inline bool allEnabled(const std::vector<const Control*>& v, bool on)
+{
+    for (const Control* c : v) {
+        if (c->Enabled() != on) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline bool answerButtonsEnabled(Rig& r, bool on)
+{
+    return r->but(0).Enabled() == on && r->but(1).Enabled() == on && r->but(2).Enabled() == on;
+}
+
+// The one picture on show, or -1 for none and -2 for more than one.
+inline int visiblePicture(Rig& r)
+{
+    int shown = -1;
+    for (int i = 0; i <= 3; ++i) {
+        if (r->pic(i).Visible()) {
+            shown = shown == -1 ? i : -2;
+        }
+    }
+    return shown;
+}
+
+// The row of the run-state table that the program is in, outside the
+// time-out wait: Running while the run clock runs, else Idle (started 0),
+// Paused or Ended. A running problem must also be shown as it is stored.
+inline ::testing::AssertionResult runStateRow(Rig& r)
+{
+    Tallyquip& w = *r;
+    const Data& d = r.data;
+    RUN_REQUIRE(!w.inputBlocked(), "input blocked outside a time-out wait");
+    if (!w.keeptime.Enabled()) {
+        RUN_REQUIRE(!w.countdown.Enabled() && !w.Timershock.Enabled(), "a problem clock runs without the run clock");
+        RUN_REQUIRE(allEnabled(settingsControls(r, false), true) && w.results.Enabled() &&
+                        answerButtonsEnabled(r, false),
+                    "stopped, but the settings are not open or an answer button is enabled");
+        RUN_REQUIRE(w.Timecap.Caption() == "Time", "stopped, but Timecap reads '" << w.Timecap.Caption() << "'");
+        RUN_REQUIRE(d.started == 0 || d.started == 1, "started " << d.started);
+        return ::testing::AssertionSuccess();
+    }
+    RUN_REQUIRE(d.started == 1 && w.countdown.Enabled() && w.Timershock.Enabled(),
+                "running, but started " << d.started << ", countdown " << w.countdown.Enabled() << ", answer clock "
+                                        << w.Timershock.Enabled());
+    RUN_REQUIRE(allEnabled(settingsControls(r), false) && !w.results.Enabled() && answerButtonsEnabled(r, true),
+                "running, but the settings are not locked or an answer button is disabled");
+    RUN_REQUIRE(countOf(poolOf(d), d.curfact) == 1, "the fact on display, " << d.curfact << ", is not in play");
+    const Fact& f = d.facts(d.curfact);
+    RUN_REQUIRE(w.cap.Caption() == problemText(d, f), "cap reads '" << w.cap.Caption() << "'");
+    for (int k = 0; k <= 2; ++k) {
+        RUN_REQUIRE((w.but(k).Caption() == std::to_string(f.answer)) == (k == d.rightslot - 1),
+                    "but(" << k << ") reads " << w.but(k).Caption() << ", answer " << f.answer);
+    }
+    const auto left = r.clock.untilNextTick(w.Timershock);
+    RUN_REQUIRE(left > 0 && left <= w.Timershock.Interval(), "answer clock due in " << left << " ms");
+    return ::testing::AssertionSuccess();
+}
+
+// Everything the pupil can see on the main window and the run's counts, as
+// one text, so that "nothing changed" is a single comparison.
+inline std::string describe(Rig& r)
+{
+    Tallyquip& w = *r;
+    const Data& d = r.data;
+    std::string s = "cap=" + w.cap.Caption() + "|score=" + w.score.Caption() + "|Timecap=" + w.Timecap.Caption();
+    for (int k = 0; k <= 2; ++k) {
+        s += "|but" + std::to_string(k) + "=" + w.but(k).Caption() + (w.but(k).Enabled() ? "+" : "-");
+    }
+    s += "|pic=" + std::to_string(visiblePicture(r));
+    for (const Control* c : settingsControls(r)) {
+        s += c->Enabled() ? '+' : '-';
+    }
+    s += std::string("|results") + (w.results.Enabled() ? "+" : "-");
+    s += std::string("|clocks=") + (w.keeptime.Enabled() ? "K" : "k") + (w.countdown.Enabled() ? "C" : "c") +
+         (w.Timershock.Enabled() ? "T" : "t");
+    s += "|started=" + std::to_string(d.started) + "|probs=" + std::to_string(d.totalprobs) +
+         "|right=" + std::to_string(d.totalright) + "|elapsed=" + std::to_string(d.elapsed) +
+         "|pool=" + std::to_string(d.poolcount) + "|stack=" + std::to_string(d.stackcount) +
+         "|popup=" + (r.tpop.IsLoaded() ? "open" : "none") + "|chime=" + std::to_string(w.scor.plays()) +
+         "|beep=" + std::to_string(w.beep.plays());
+    return s;
+}
+
+}  // namespace korvane::testing
