@@ -1,0 +1,495 @@
+// The main window as the pupil first sees it: every control at its place,
+// with its caption, font, colours, lists, timers and tab order.
+
+#include <memory>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt_test_support.h"
+#include "ui/main/app.h"
+
+using korvane::App;
+using korvane::qttest::itemsOf;
+using korvane::qttest::named;
+using korvane::qttest::resolvedFamily;
+
+class MainWindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { app_ = std::make_unique<App>(); }
+    void cleanup() { app_.reset(); }
+
+    void windowHasItsCaptionAndClientSizeCentredOnScreen();
+    void resizingMovesAndScalesNothing();
+    void everyControlSitsAtItsPlaceInItsContainer_data();
+    void everyControlSitsAtItsPlaceInItsContainer();
+    void captionsAreThoseOfAFreshWindow_data();
+    void captionsAreThoseOfAFreshWindow();
+    void fontsResolveToTheMetricTwinsAtTheirPixelSizes_data();
+    void fontsResolveToTheMetricTwinsAtTheirPixelSizes();
+    void numberDigitsStandOverTheirBoxes_data();
+    void numberDigitsStandOverTheirBoxes();
+    void labelsAreOpaqueWrappingAndTopAligned_data();
+    void labelsAreOpaqueWrappingAndTopAligned();
+    void problemLabelIsOnWhiteAndTheWindowOnButtonFace();
+    void comboBoxesHoldTheirListsWithEveryBlank_data();
+    void comboBoxesHoldTheirListsWithEveryBlank();
+    void comboBoxesShowTheStartUpSettings_data();
+    void comboBoxesShowTheStartUpSettings();
+    void startUpStateOfChoicesAndPictures();
+    void settingsAreOpenAndAnswersLockedAtStartUp();
+    void timersArePreciseStoppedAndAtTheirIntervals_data();
+    void timersArePreciseStoppedAndAtTheirIntervals();
+    void tabOrderFollowsTheTabColumn();
+    void nothingButTheButtonsAndSettingsTakesFocus_data();
+    void nothingButTheButtonsAndSettingsTakesFocus();
+    void noButtonIsADefaultButton();
+
+private:
+    QWidget& window() { return app_->mainWindow(); }
+    std::unique_ptr<App> app_;
+};
+
+void MainWindowLayoutTest::windowHasItsCaptionAndClientSizeCentredOnScreen()
+{
+    QCOMPARE(window().objectName(), QStringLiteral("Tallyquip"));
+    QCOMPARE(window().windowTitle(), QStringLiteral("Belquist:Korvane"));
+    QVERIFY(window().parentWidget() == nullptr);
+    QCOMPARE(window().size(), QSize(694, 462));
+    const QPoint screenCentre = window().screen()->availableGeometry().center();
+    QVERIFY2((window().geometry().center() - screenCentre).manhattanLength() <= 2, "window not centred");
+}
+
+void MainWindowLayoutTest::resizingMovesAndScalesNothing()
+{
+    auto* cap = named<QLabel>(window(), "cap");
+    auto* start = named<QPushButton>(window(), "Start");
+    auto* ck9 = named<QCheckBox>(window(), "ck(9)");
+    QVERIFY(cap && start && ck9);
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    const QRect capBefore = cap->geometry();
+    const QRect startBefore = start->geometry();
+    const QRect ckBefore = ck9->geometry();
+    const int fontBefore = cap->font().pixelSize();
+    for (const QSize size : {QSize(1000, 700), QSize(400, 300)}) {
+        window().resize(size);
+        QTest::qWait(20);
+        QCOMPARE(cap->geometry(), capBefore);
+        QCOMPARE(start->geometry(), startBefore);
+        QCOMPARE(ck9->geometry(), ckBefore);
+        QCOMPARE(cap->font().pixelSize(), fontBefore);
+    }
+}
+
+void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+
+    auto row = [](const char* name, const char* container, int x, int y, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(container) << QRect(x, y, w, h);
+    };
+    // Problem display, answers, commands and the score: on the window.
+    row("cap", "Tallyquip", 184, 192, 321, 89);
+    row("pic(0)", "Tallyquip", 24, 168, 120, 120);
+    row("pic(1)", "Tallyquip", 24, 168, 120, 120);
+    row("pic(2)", "Tallyquip", 24, 168, 120, 120);
+    row("pic(3)", "Tallyquip", 24, 168, 120, 120);
+    row("scor", "Tallyquip", 264, 288, 41, 17);
+    row("but(0)", "Tallyquip", 24, 312, 185, 137);
+    row("but(1)", "Tallyquip", 248, 312, 185, 137);
+    row("but(2)", "Tallyquip", 480, 312, 185, 137);
+    row("Option1(0)", "Tallyquip", 232, 112, 57, 17);
+    row("Option1(1)", "Tallyquip", 232, 128, 57, 17);
+    row("Option1(2)", "Tallyquip", 232, 144, 65, 17);
+    row("Timecap", "Tallyquip", 536, 160, 137, 41);
+    row("score", "Tallyquip", 536, 224, 137, 57);
+    row("Start", "Tallyquip", 528, 8, 153, 65);
+    row("Stop", "Tallyquip", 528, 80, 153, 65);
+    row("results", "Tallyquip", 304, 120, 97, 33);
+    row("clear", "Tallyquip", 408, 120, 97, 33);
+    row("Value", "Tallyquip", 8, 0, 201, 145);
+    row("Ftime", "Tallyquip", 216, 8, 305, 161);
+    // Number choice, measured from the Value frame.
+    row("L1to5", "Value", 8, 16, 161, 17);
+    row("ck(0)", "Value", 16, 32, 17, 25);
+    row("ck(1)", "Value", 48, 32, 17, 25);
+    row("ck(2)", "Value", 80, 32, 17, 25);
+    row("ck(3)", "Value", 112, 32, 17, 25);
+    row("ck(4)", "Value", 144, 32, 17, 25);
+    row("Lplusten", "Value", 168, 40, 25, 17);
+    row("ck(10)", "Value", 176, 56, 17, 25);
+    row("L610", "Value", 8, 64, 153, 17);
+    row("ck(5)", "Value", 16, 80, 17, 25);
+    row("ck(6)", "Value", 48, 80, 17, 25);
+    row("ck(7)", "Value", 80, 80, 17, 25);
+    row("ck(8)", "Value", 112, 80, 17, 25);
+    row("ck(9)", "Value", 144, 80, 17, 25);
+    row("selectall", "Value", 16, 112, 73, 17);
+    row("unselect", "Value", 112, 112, 73, 17);
+    // Run settings, measured from the Ftime frame.
+    row("Lmaxtime", "Ftime", 24, 16, 57, 17);
+    row("maxtime", "Ftime", 8, 32, 81, 21);
+    row("Lmaxnumber", "Ftime", 16, 64, 65, 17);
+    row("MaxNum", "Ftime", 8, 80, 81, 21);
+    row("setp(0)", "Ftime", 96, 16, 57, 17);
+    row("setp(1)", "Ftime", 96, 40, 57, 17);
+    row("setp(2)", "Ftime", 96, 64, 57, 17);
+    row("setp(3)", "Ftime", 96, 88, 57, 17);
+    row("wrongnum", "Ftime", 160, 16, 81, 21);
+    row("Label1", "Ftime", 248, 16, 49, 17);
+    row("NumRepeat", "Ftime", 160, 48, 81, 21);
+    row("Label2", "Ftime", 248, 48, 49, 17);
+    row("ShockTime", "Ftime", 160, 80, 81, 21);
+    row("Label3", "Ftime", 248, 80, 49, 17);
+}
+
+void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer()
+{
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+    QWidget* widget = named(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget, "no widget of that name");
+    QVERIFY(widget->parentWidget());
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void MainWindowLayoutTest::captionsAreThoseOfAFreshWindow_data()
+{
+    QTest::addColumn<QString>("caption");
+    auto row = [](const char* name, const char* caption) { QTest::newRow(name) << QString::fromLatin1(caption); };
+    row("cap", "Tallyquip");
+    row("but(0)", "1");
+    row("but(1)", "2");
+    row("but(2)", "3");
+    row("score", "Score");
+    row("Timecap", "Time");
+    row("Start", "Start");
+    row("Stop", "Pause");
+    row("clear", "Reset");
+    row("results", "Results");
+    row("selectall", "Select All");
+    row("unselect", "Unselect");
+    row("Option1(0)", "( + )");
+    row("Option1(1)", "( - )");
+    row("Option1(2)", "( x )");
+    row("setp(0)", "Time");
+    row("setp(1)", "Number");
+    row("setp(2)", "More");
+    row("setp(3)", "Less");
+    row("L1to5", "    1        2         3         4        5");
+    row("L610", "    6         7        8         9       10 ");
+    row("Lplusten", " +10");
+    row("Lmaxtime", "MaxTime");
+    row("Lmaxnumber", "MaxNumber");
+    row("Label1", "Wrong");
+    row("Label2", "Right");
+    row("Label3", "TimeLimit");
+    row("Value", "Values");
+    row("Ftime", "Time");
+    for (int i = 0; i <= 10; ++i) {
+        QTest::newRow(qPrintable(QStringLiteral("ck(%1)").arg(i))) << QString();
+    }
+}
+
+void MainWindowLayoutTest::captionsAreThoseOfAFreshWindow()
+{
+    QFETCH(QString, caption);
+    QWidget* widget = named(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget, "no widget of that name");
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        shown = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        shown = button->text();
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        shown = frame->title();
+    } else {
+        QFAIL("not a captioned widget");
+    }
+    QCOMPARE(shown, caption);
+}
+
+void MainWindowLayoutTest::fontsResolveToTheMetricTwinsAtTheirPixelSizes_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    const QString sans = QStringLiteral("Liberation Sans");
+    QTest::newRow("cap") << sans << 64;  // Arial 48 pt
+    QTest::newRow("but(0)") << sans << 64;
+    QTest::newRow("but(1)") << sans << 64;
+    QTest::newRow("but(2)") << sans << 64;
+    QTest::newRow("Start") << sans << 32;  // Arial 24 pt
+    QTest::newRow("Stop") << sans << 32;
+    QTest::newRow("results") << sans << 24;  // Arial 18 pt
+    QTest::newRow("clear") << sans << 24;
+    QTest::newRow("Timecap") << sans << 19;  // Arial 14.25 pt
+    QTest::newRow("score") << sans << 19;
+    // The small dialog font of the settings panel.
+    for (const char* name : {"L1to5", "L610", "Lplusten", "ck(0)", "selectall", "unselect", "Option1(0)", "setp(1)",
+                             "maxtime", "Lmaxtime", "Label3", "Value", "Ftime"}) {
+        QTest::newRow(name) << sans << 11;
+    }
+}
+
+void MainWindowLayoutTest::fontsResolveToTheMetricTwinsAtTheirPixelSizes()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QWidget* widget = named(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget, "no widget of that name");
+    QCOMPARE(resolvedFamily(*widget), family);
+    QCOMPARE(widget->font().pixelSize(), pixels);
+    QCOMPARE(widget->font().weight(), QFont::Normal);
+    QVERIFY(!widget->font().italic());
+    QVERIFY(!widget->font().underline());
+}
+
+void MainWindowLayoutTest::numberDigitsStandOverTheirBoxes_data()
+{
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<int>("firstBox");
+    QTest::newRow("L1to5") << QStringList{"1", "2", "3", "4", "5"} << 0;
+    QTest::newRow("L610") << QStringList{"6", "7", "8", "9", "10"} << 5;
+}
+
+void MainWindowLayoutTest::numberDigitsStandOverTheirBoxes()
+{
+    QFETCH(QStringList, numbers);
+    QFETCH(int, firstBox);
+    auto* label = named<QLabel>(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(label);
+    const QString text = label->text();
+    const QFontMetricsF metrics(label->font());
+    qsizetype from = 0;
+    for (int k = 0; k < numbers.size(); ++k) {
+        const qsizetype at = text.indexOf(numbers[k], from);
+        QVERIFY(at >= 0);
+        from = at + numbers[k].size();
+        const qreal numberCentre =
+            label->x() + metrics.horizontalAdvance(text.left(at)) + metrics.horizontalAdvance(numbers[k]) / 2;
+
+        auto* box = named<QCheckBox>(window(), QStringLiteral("ck(%1)").arg(firstBox + k));
+        QVERIFY(box);
+        QCOMPARE(box->parentWidget(), label->parentWidget());
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRectF indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        const qreal boxCentre = box->x() + indicator.center().x();
+        QVERIFY2(qAbs(numberCentre - boxCentre) <= 3.0,
+                 qPrintable(QStringLiteral("%1 at %2, its box at %3").arg(numbers[k]).arg(numberCentre).arg(boxCentre)));
+    }
+}
+
+void MainWindowLayoutTest::labelsAreOpaqueWrappingAndTopAligned_data()
+{
+    QTest::addColumn<int>("horizontal");
+    for (const char* name : {"cap", "Timecap", "score"}) {
+        QTest::newRow(name) << int(Qt::AlignHCenter);
+    }
+    for (const char* name : {"L1to5", "L610", "Lplusten", "Lmaxtime", "Lmaxnumber", "Label1", "Label2", "Label3"}) {
+        QTest::newRow(name) << int(Qt::AlignLeft);
+    }
+}
+
+void MainWindowLayoutTest::labelsAreOpaqueWrappingAndTopAligned()
+{
+    QFETCH(int, horizontal);
+    auto* label = named<QLabel>(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(label, "no label of that name");
+    QVERIFY(label->autoFillBackground());
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->frameShape(), QFrame::NoFrame);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), horizontal);
+    QCOMPARE(int(label->alignment() & Qt::AlignVertical_Mask), int(Qt::AlignTop));
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+
+    // A long caption wraps and is cut off; the label keeps its size.
+    const QSize before = label->size();
+    label->setText(QStringLiteral("a very long caption that cannot possibly fit on one line of this label"));
+    QCOMPARE(label->size(), before);
+}
+
+void MainWindowLayoutTest::problemLabelIsOnWhiteAndTheWindowOnButtonFace()
+{
+    auto* cap = named<QLabel>(window(), "cap");
+    QVERIFY(cap);
+    QCOMPARE(cap->palette().color(QPalette::Window), QColor(Qt::white));
+    const QColor buttonFace = QApplication::palette().color(QPalette::Window);
+    QCOMPARE(window().palette().color(QPalette::Window), buttonFace);
+    for (const char* name : {"score", "Timecap", "L1to5", "Label3"}) {
+        QCOMPARE(named(window(), QString::fromLatin1(name))->palette().color(QPalette::Window), buttonFace);
+    }
+
+    // And so it is drawn: the middle of the problem label's band is white.
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    const QImage image = window().grab().toImage();
+    QCOMPARE(image.pixelColor(cap->geometry().left() + 3, cap->geometry().bottom() - 3), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(690, 300), buttonFace);
+}
+
+void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("maxtime") << QStringList{"   1", "   2", "   3 ", "   4", "   5 ", "   6", "   7 ",
+                                            "   8", "   9", "  10", "  15", "  20", "  25", "  30"};
+    QTest::newRow("MaxNum") << QStringList{"  10", "  15", "   20", "   25", "   30", "   35", "   40",
+                                           "   45", "   50", "   60", "   70", "   80", "   90", " 100"};
+    QTest::newRow("wrongnum") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6", "   7",
+                                             "   8", "   9", "  10", "  11", "  12", "  13", "  14",
+                                             "  15", "  16", "  17", "  18", "  19", "  20"};
+    QTest::newRow("NumRepeat") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6",
+                                              "   7", "   8", "   9", " 10", "   "};
+    QTest::newRow("ShockTime") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6",
+                                              "   7", "   8", "   9", "  10", " "};
+}
+
+void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank()
+{
+    QFETCH(QStringList, items);
+    auto* combo = named<QComboBox>(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(combo, "no combo box of that name");
+    QCOMPARE(itemsOf(*combo), items);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+    QVERIFY2(combo->completer() == nullptr, "typed text must not be completed from the list");
+}
+
+void MainWindowLayoutTest::comboBoxesShowTheStartUpSettings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("maxtime") << QStringLiteral("   5");
+    QTest::newRow("MaxNum") << QStringLiteral("   40");
+    QTest::newRow("NumRepeat") << QStringLiteral("    3");
+    QTest::newRow("ShockTime") << QStringLiteral("   5");
+    QTest::newRow("wrongnum") << QStringLiteral("    5");
+}
+
+void MainWindowLayoutTest::comboBoxesShowTheStartUpSettings()
+{
+    QFETCH(QString, text);
+    auto* combo = named<QComboBox>(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(combo, "no combo box of that name");
+    QCOMPARE(combo->currentText(), text);
+    QCOMPARE(combo->lineEdit()->text(), text);
+}
+
+void MainWindowLayoutTest::startUpStateOfChoicesAndPictures()
+{
+    for (int i = 0; i <= 10; ++i) {
+        auto* box = named<QCheckBox>(window(), QStringLiteral("ck(%1)").arg(i));
+        QVERIFY(box);
+        QCOMPARE(box->isChecked(), i < 10);
+    }
+    const QList<bool> operation{true, false, false};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = named<QRadioButton>(window(), QStringLiteral("Option1(%1)").arg(i));
+        QVERIFY(radio);
+        QCOMPARE(radio->isChecked(), operation[i]);
+        QVERIFY2(!radio->autoExclusive(), "the model, not Qt, decides the chosen option");
+    }
+    const QList<bool> endMode{false, true, false, false};
+    for (int i = 0; i < 4; ++i) {
+        auto* radio = named<QRadioButton>(window(), QStringLiteral("setp(%1)").arg(i));
+        QVERIFY(radio);
+        QCOMPARE(radio->isChecked(), endMode[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        auto* picture = named<QLabel>(window(), QStringLiteral("pic(%1)").arg(i));
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().size(), QSize(120, 120));
+        QVERIFY(!picture->hasScaledContents());
+        QCOMPARE(picture->isVisibleTo(&window()), i == 0);
+    }
+}
+
+void MainWindowLayoutTest::settingsAreOpenAndAnswersLockedAtStartUp()
+{
+    for (const char* name : {"ck(0)", "ck(9)", "ck(10)", "setp(0)", "Option1(2)", "selectall", "unselect", "maxtime",
+                             "MaxNum", "wrongnum", "NumRepeat", "ShockTime", "results", "Start", "Stop", "clear"}) {
+        QVERIFY2(named(window(), QString::fromLatin1(name))->isEnabled(), name);
+    }
+    for (const char* name : {"but(0)", "but(1)", "but(2)"}) {
+        QVERIFY2(!named(window(), QString::fromLatin1(name))->isEnabled(), name);
+    }
+}
+
+void MainWindowLayoutTest::timersArePreciseStoppedAndAtTheirIntervals_data()
+{
+    QTest::addColumn<int>("interval");
+    QTest::newRow("keeptime") << 60000;
+    QTest::newRow("countdown") << 1000;
+    QTest::newRow("Timershock") << 4000;
+}
+
+void MainWindowLayoutTest::timersArePreciseStoppedAndAtTheirIntervals()
+{
+    QFETCH(int, interval);
+    auto* timer = named<QTimer>(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(timer, "no timer of that name");
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QCOMPARE(timer->interval(), interval);
+    QVERIFY(!timer->isActive());
+    QVERIFY(!timer->isSingleShot());
+}
+
+void MainWindowLayoutTest::tabOrderFollowsTheTabColumn()
+{
+    const QStringList expected{"clear",      "Stop",      "Start",      "maxtime",    "MaxNum",     "but(0)",
+                               "but(1)",     "but(2)",    "ck(0)",      "ck(1)",      "ck(2)",      "ck(3)",
+                               "ck(4)",      "ck(9)",     "ck(5)",      "ck(6)",      "ck(7)",      "ck(8)",
+                               "ck(10)",     "selectall", "unselect",   "results",    "NumRepeat",  "ShockTime",
+                               "setp(0)",    "setp(1)",   "setp(2)",    "setp(3)",    "wrongnum",   "Option1(0)",
+                               "Option1(1)", "Option1(2)"};
+    QStringList chain = korvane::qttest::tabChain(window());
+    // The chain is a ring: read it from Reset.
+    const qsizetype first = chain.indexOf(QStringLiteral("clear"));
+    QVERIFY(first >= 0);
+    chain = chain.mid(first) + chain.mid(0, first);
+    QCOMPARE(chain, expected);
+}
+
+void MainWindowLayoutTest::nothingButTheButtonsAndSettingsTakesFocus_data()
+{
+    QTest::addColumn<bool>("focusable");
+    for (const char* name : {"cap", "score", "Timecap", "L1to5", "L610", "Lplusten", "Lmaxtime", "Lmaxnumber", "Label1",
+                             "Label2", "Label3", "Value", "Ftime", "pic(0)", "pic(1)", "pic(2)", "pic(3)", "scor"}) {
+        QTest::newRow(name) << false;
+    }
+    for (const char* name : {"clear", "but(0)", "ck(10)", "Option1(1)", "setp(3)", "maxtime"}) {
+        QTest::newRow(name) << true;
+    }
+}
+
+void MainWindowLayoutTest::nothingButTheButtonsAndSettingsTakesFocus()
+{
+    QFETCH(bool, focusable);
+    QWidget* widget = named(window(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(widget, "no widget of that name");
+    QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), focusable);
+}
+
+void MainWindowLayoutTest::noButtonIsADefaultButton()
+{
+    for (QPushButton* button : window().findChildren<QPushButton*>()) {
+        QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
+    }
+}
+
+QTEST_MAIN(MainWindowLayoutTest)
+#include "main_window_layout_test.moc"

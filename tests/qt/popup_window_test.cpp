@@ -1,0 +1,315 @@
+// The feedback popup on screen: its look, its life and its modal wait.
+
+#include <functional>
+#include <memory>
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt_test_support.h"
+#include "ui/main/app.h"
+#include "ui/popup/popup_window.h"
+
+using korvane::App;
+using korvane::qttest::named;
+using korvane::qttest::resolvedFamily;
+
+class PopupWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { app_.reset(); }
+
+    void looksAsLaidOut();
+    void isATopLevelWindowOfItsOwnCentredOnScreen();
+    void okIsTheOnlyControlThatTakesFocus();
+    void theLongestAnswerLineWrapsAndIsCutOff();
+    void okClosesAndDestroysIt();
+    void closingFromTheFrameIsOk();
+    void enterPressesOkAndEscapeNothing();
+    void aSecondMissReusesTheOpenPopup();
+    void theNextMissMakesAFreshPopup();
+    void aTimeOutWaitsForOkAndBlocksTheMainWindow();
+    void aTimeOutReplacesAnOpenModelessPopup();
+
+private:
+    QWidget& window() { return app_->mainWindow(); }
+    QPushButton* answerButton(bool right)
+    {
+        const int slot = app_->data().rightslot;
+        return named<QPushButton>(window(), QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
+    }
+    void start() { QTest::mouseClick(named<QPushButton>(window(), "Start"), Qt::LeftButton); }
+    // A miss through the real widgets; returns the popup on screen.
+    QWidget* miss()
+    {
+        QTest::mouseClick(answerButton(false), Qt::LeftButton);
+        return korvane::qttest::topLevel(QStringLiteral("tpop"));
+    }
+    // Runs the answer clock's tick (as its QTimer would) and, inside the
+    // modal wait, `during` and then a click on OK.
+    void timeOut(const std::function<void(QWidget* modal)>& during);
+
+    std::unique_ptr<App> app_;
+};
+
+void PopupWindowTest::init()
+{
+    app_ = std::make_unique<App>();
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+void PopupWindowTest::timeOut(const std::function<void(QWidget* modal)>& during)
+{
+    bool ran = false;
+    QTimer::singleShot(0, &window(), [&] {
+        ran = true;
+        QWidget* modal = QApplication::activeModalWidget();
+        during(modal);
+        if (modal != nullptr) {
+            if (auto* ok = named<QPushButton>(*modal, "kill")) {
+                QTest::mouseClick(ok, Qt::LeftButton);
+            }
+        }
+    });
+    // Should the wait not end as it must, end it rather than hang.
+    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
+    app_->model().Timershock.tick();
+    QVERIFY(ran);
+}
+
+void PopupWindowTest::looksAsLaidOut()
+{
+    start();
+    QWidget* popup = miss();
+    QVERIFY(popup);
+    QCOMPARE(popup->windowTitle(), QStringLiteral("Belquist:MessageBox"));
+    QCOMPARE(popup->size(), QSize(312, 213));
+    QCOMPARE(popup->palette().color(QPalette::Window), QColor(212, 208, 200));
+
+    auto* headline = named<QLabel>(*popup, "Label1");
+    auto* answer = named<QLabel>(*popup, "giveanswer");
+    auto* ok = named<QPushButton>(*popup, "kill");
+    QVERIFY(headline && answer && ok);
+    QCOMPARE(headline->geometry(), QRect(32, 8, 241, 25));
+    QCOMPARE(answer->geometry(), QRect(16, 40, 281, 73));
+    QCOMPARE(ok->geometry(), QRect(16, 120, 281, 89));
+
+    QCOMPARE(resolvedFamily(*headline), QStringLiteral("Comic Neue"));
+    QCOMPARE(headline->font().pixelSize(), 21);  // 15.75 pt
+    QCOMPARE(headline->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(headline->palette().color(QPalette::Window), QColor(212, 208, 200));
+    QCOMPARE(int(headline->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignHCenter));
+
+    QCOMPARE(resolvedFamily(*answer), QStringLiteral("Liberation Sans"));
+    QCOMPARE(answer->font().pixelSize(), 48);  // 36 pt
+    QCOMPARE(answer->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(answer->autoFillBackground());
+    QCOMPARE(int(answer->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignHCenter));
+
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(resolvedFamily(*ok), QStringLiteral("Liberation Sans"));
+    QCOMPARE(ok->font().pixelSize(), 32);  // 24 pt
+
+    // Drawn as laid out: white behind the answer, grey around it.
+    const QImage image = popup->grab().toImage();
+    QCOMPARE(image.pixelColor(18, 110), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(5, 5), QColor(212, 208, 200));
+}
+
+void PopupWindowTest::isATopLevelWindowOfItsOwnCentredOnScreen()
+{
+    start();
+    QWidget* popup = miss();
+    QVERIFY(popup);
+    QVERIFY2(popup->parentWidget() == nullptr, "the popup must not be owned by the main window");
+    QVERIFY(popup->isWindow());
+    const QPoint screenCentre = popup->screen()->availableGeometry().center();
+    QVERIFY((popup->geometry().center() - screenCentre).manhattanLength() <= 2);
+    // Modeless: the main window stays usable and can come to the front.
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QVERIFY(popup->isVisible());
+}
+
+void PopupWindowTest::okIsTheOnlyControlThatTakesFocus()
+{
+    start();
+    QWidget* popup = miss();
+    QVERIFY(popup);
+    QStringList focusable;
+    for (QWidget* child : popup->findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus) {
+            focusable << child->objectName();
+        }
+    }
+    QCOMPARE(focusable, QStringList{QStringLiteral("kill")});
+    QVERIFY(QTest::qWaitForWindowActive(popup));
+    QCOMPARE(QApplication::focusWidget(), named(*popup, "kill"));
+}
+
+void PopupWindowTest::theLongestAnswerLineWrapsAndIsCutOff()
+{
+    QTest::mouseClick(named<QWidget>(window(), "Option1(2)"), Qt::LeftButton);
+    start();
+    // Make 10 x 10 the fact on display, then miss it.
+    for (int x = 1; x <= app_->data().poolcount; ++x) {
+        const auto& fact = app_->data().facts(x);
+        if (fact.num1 == 10 && fact.num2 == 10) {
+            app_->data().curfact = static_cast<std::int16_t>(x);
+        }
+    }
+    QWidget* popup = miss();
+    QVERIFY(popup);
+    auto* answer = named<QLabel>(*popup, "giveanswer");
+    QCOMPARE(answer->text(), QStringLiteral("10 x 10 = 100"));
+    const QFontMetrics metrics(answer->font());
+    // Too wide for one line; the part up to "=" fits.
+    QVERIFY(metrics.horizontalAdvance(answer->text()) > answer->width());
+    QVERIFY(metrics.horizontalAdvance(QStringLiteral("10 x 10 =")) <= answer->width());
+    // Two lines need more height than the label has; it does not grow.
+    QVERIFY(answer->heightForWidth(answer->width()) > answer->height());
+    QCOMPARE(answer->size(), QSize(281, 73));
+    QCOMPARE(popup->size(), QSize(312, 213));
+}
+
+void PopupWindowTest::okClosesAndDestroysIt()
+{
+    start();
+    QPointer<QWidget> popup = miss();
+    QVERIFY(popup);
+    QTest::mouseClick(named<QPushButton>(*popup, "kill"), Qt::LeftButton);
+    QVERIFY(!app_->tpop().IsLoaded());
+    QVERIFY(popup.isNull() || !popup->isVisible());
+    QTRY_VERIFY(popup.isNull());
+    QVERIFY(app_->popupWindow().dialog() == nullptr);
+    // OK does nothing on the main window: the run goes on.
+    QVERIFY(app_->model().keeptime.Enabled());
+}
+
+void PopupWindowTest::closingFromTheFrameIsOk()
+{
+    start();
+    QPointer<QWidget> popup = miss();
+    QVERIFY(popup);
+    popup->close();
+    QVERIFY(!app_->tpop().IsLoaded());
+    QTRY_VERIFY(popup.isNull());
+}
+
+void PopupWindowTest::enterPressesOkAndEscapeNothing()
+{
+    start();
+    QPointer<QWidget> popup = miss();
+    QVERIFY(popup);
+    QVERIFY(QTest::qWaitForWindowActive(popup));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QVERIFY(app_->tpop().IsLoaded());
+    QVERIFY(popup->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!app_->tpop().IsLoaded());
+    QTRY_VERIFY(popup.isNull());
+}
+
+void PopupWindowTest::aSecondMissReusesTheOpenPopup()
+{
+    start();
+    QPointer<QWidget> first = miss();
+    QVERIFY(first);
+    window().activateWindow();
+    const auto missed = app_->data().facts(app_->data().curfact);
+    QPointer<QWidget> second = miss();
+    QCOMPARE(second.data(), first.data());
+    QCOMPARE(app_->tpop().creations(), 1);
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        shown += widget->objectName() == QStringLiteral("tpop") && widget->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(shown, 1);
+    QCOMPARE(named<QLabel>(*second, "giveanswer")->text(),
+             QStringLiteral("%1 + %2 = %3").arg(missed.num1).arg(missed.num2).arg(missed.answer));
+}
+
+void PopupWindowTest::theNextMissMakesAFreshPopup()
+{
+    start();
+    QPointer<QWidget> first = miss();
+    QVERIFY(first);
+    QTest::mouseClick(named<QPushButton>(*first, "kill"), Qt::LeftButton);
+    QTRY_VERIFY(first.isNull());
+    QWidget* second = miss();
+    QVERIFY(second);
+    QCOMPARE(app_->tpop().creations(), 2);
+    QCOMPARE(named<QLabel>(*second, "Label1")->text(), QStringLiteral(" ^.^ !! Wrong Answer !! ^.^ "));
+}
+
+void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
+{
+    start();
+    const auto fact = app_->data().facts(app_->data().curfact);
+    auto* pause = named<QPushButton>(window(), "Stop");
+    QString headline;
+    QString answerLine;
+    bool modal = false;
+    bool runningDuringWait = false;
+    bool bookedDuringWait = true;
+    korvane::qttest::PressCounter pausePresses(*pause);
+
+    timeOut([&](QWidget* popup) {
+        if (popup == nullptr) {
+            return;
+        }
+        modal = popup->objectName() == QStringLiteral("tpop") && popup->isModal();
+        headline = named<QLabel>(*popup, "Label1")->text();
+        answerLine = named<QLabel>(*popup, "giveanswer")->text();
+        bookedDuringWait = app_->data().totalprobs != 0;
+        // A click on Pause through the window system never reaches it.
+        QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, pause->mapTo(&window(), pause->rect().center()));
+        runningDuringWait = app_->model().keeptime.Enabled();
+    });
+
+    QVERIFY2(modal, "no modal popup during the time-out");
+    QCOMPARE(headline, QStringLiteral(" ^_^ !!Time Out!! ^_^ "));
+    QCOMPARE(answerLine, QStringLiteral("%1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
+    QVERIFY2(!bookedDuringWait, "the time-out was booked before OK");
+    QVERIFY2(runningDuringWait, "the main window took a click during the modal wait");
+    QCOMPARE(pausePresses.presses(), 0);
+    // After OK: booked as a miss, the next problem up, the popup gone.
+    QCOMPARE(app_->data().totalprobs, 1);
+    QCOMPARE(app_->data().totalright, 0);
+    QVERIFY(!app_->tpop().IsLoaded());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(named<QWidget>(window(), "pic(1)")->isVisibleTo(&window()));
+    QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
+}
+
+void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
+{
+    start();
+    QPointer<QWidget> modeless = miss();
+    QVERIFY(modeless);
+    int visiblePopups = 0;
+    bool modal = false;
+    timeOut([&](QWidget* popup) {
+        modal = popup != nullptr && popup->isModal();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            visiblePopups += widget->objectName() == QStringLiteral("tpop") && widget->isVisible() ? 1 : 0;
+        }
+    });
+    QVERIFY(modal);
+    QCOMPARE(visiblePopups, 1);
+    QVERIFY(!app_->tpop().IsLoaded());
+    QCOMPARE(app_->data().totalprobs, 2);
+    QTRY_VERIFY(modeless.isNull());
+}
+
+QTEST_MAIN(PopupWindowTest)
+#include "popup_window_test.moc"

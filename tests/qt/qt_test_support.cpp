@@ -1,0 +1,76 @@
+#include "qt_test_support.h"
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontInfo>
+
+namespace korvane::qttest {
+
+QWidget* topLevel(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+QStringList itemsOf(const QComboBox& combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) {
+        items << combo.itemText(i);
+    }
+    return items;
+}
+
+QString resolvedFamily(const QWidget& widget) { return QFontInfo(widget.font()).family(); }
+
+bool hasInk(const QImage& image, const QRect& area, const QColor& background)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int distance = std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
+                                 std::abs(pixel.blue() - background.blue());
+            if (distance > 60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool PressCounter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        ++presses_;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QStringList tabChain(QWidget& window)
+{
+    QStringList names;
+    for (QWidget* w = window.nextInFocusChain(); w != nullptr && w != &window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) == 0) {
+            continue;
+        }
+        QWidget* control = w;
+        if (auto* combo = qobject_cast<QComboBox*>(w->parentWidget())) {
+            control = combo;
+        }
+        const QString name = control->objectName();
+        if (!name.isEmpty() && !names.contains(name)) {
+            names << name;
+        }
+    }
+    return names;
+}
+
+}  // namespace korvane::qttest

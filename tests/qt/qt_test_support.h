@@ -1,0 +1,51 @@
+#pragma once
+// Helpers shared by the window tests: finding widgets by their control's
+// name, reading what a widget shows, and looking at rendered pixels.
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+
+namespace korvane::qttest {
+
+template <typename T = QWidget>
+T* named(const QObject& root, const QString& name)
+{
+    return root.findChild<T*>(name);
+}
+
+// The visible top-level widget with this object name, or null.
+QWidget* topLevel(const QString& name);
+
+QStringList itemsOf(const QComboBox& combo);
+
+// The family Qt actually uses for the widget's font.
+QString resolvedFamily(const QWidget& widget);
+
+// True when some pixel inside `area` differs clearly from `background`.
+bool hasInk(const QImage& image, const QRect& area, const QColor& background);
+
+// Counts the mouse presses that reach a widget.
+class PressCounter : public QObject {
+public:
+    explicit PressCounter(QWidget& watched) { watched.installEventFilter(this); }
+    int presses() const { return presses_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int presses_ = 0;
+};
+
+// Names of the widgets that take the focus by Tab, in the order of the
+// window's focus chain (a combo box's line edit counts as the combo box).
+QStringList tabChain(QWidget& window);
+
+}  // namespace korvane::qttest

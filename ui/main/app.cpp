@@ -1,0 +1,27 @@
+#include "app.h"
+
+#include "fonts.h"
+#include "resources.h"
+
+namespace korvane {
+
+App::ToolkitReady::ToolkitReady()
+{
+    loadResources();
+    fonts::installSubstitutions();
+}
+
+App::App()
+{
+    // The load handler runs before the window is first drawn.
+    model_.Form_Load();
+}
+
+void App::show()
+{
+    mainWindow_.show();
+    mainWindow_.raise();
+    mainWindow_.activateWindow();
+}
+
+}  // namespace korvane

@@ -1,0 +1,52 @@
+#pragma once
+// The whole program: the drill state, the random source, the three window
+// models and their Qt views, wired together. The main window's load handler
+// has run by the time the constructor returns; show() puts it on screen.
+
+#include "engine/data.h"
+#include "engine/random_source.h"
+#include "engine/tallyquip.h"
+#include "main_window.h"
+#include "ui/popup/popup_window.h"
+#include "ui/popup/tpop.h"
+#include "ui/results/pf.h"
+#include "ui/results/results_window.h"
+
+namespace korvane {
+
+class App {
+public:
+    App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    void show();
+
+    Data& data() { return data_; }
+    Tallyquip& model() { return model_; }
+    Tpop& tpop() { return tpop_; }
+    Pf& pf() { return pf_; }
+    MainWindow& mainWindow() { return mainWindow_; }
+    PopupWindow& popupWindow() { return popupWindow_; }
+    ResultsWindowView& resultsWindow() { return resultsWindow_; }
+
+private:
+    // Registers the resources and font substitutions before any window is
+    // made.
+    struct ToolkitReady {
+        ToolkitReady();
+    };
+
+    ToolkitReady ready_;
+    // The models come first so that they outlive the views bound to them.
+    Data data_;
+    SeededRandom random_;
+    Tpop tpop_{data_};
+    Pf pf_{data_};
+    Tallyquip model_{data_, random_, tpop_, pf_};
+    PopupWindow popupWindow_{tpop_};
+    ResultsWindowView resultsWindow_{pf_};
+    MainWindow mainWindow_{model_};
+};
+
+}  // namespace korvane

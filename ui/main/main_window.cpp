@@ -1,0 +1,268 @@
+#include "main_window.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "chime.h"
+#include "enter_key.h"
+#include "fonts.h"
+#include "frame_box.h"
+#include "main_layout.h"
+#include "qt_timer_binding.h"
+#include "sound_holder.h"
+#include "widget_binding.h"
+#include "window_placement.h"
+
+namespace korvane {
+
+namespace {
+
+QString qtName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+// A child widget named after its control, at the control's place.
+template <typename W>
+W* placed(QWidget* container, std::string_view name)
+{
+    auto* widget = new W(container);
+    widget->setObjectName(qtName(name));
+    widget->setGeometry(layout::pixels(layout::mainPlace(name).box));
+    return widget;
+}
+
+// Labels are opaque, borderless, wrap at blanks and clip at their height;
+// their text sits at the top.
+QLabel* label(QWidget* container, std::string_view name, Qt::Alignment horizontal)
+{
+    auto* widget = placed<QLabel>(container, name);
+    widget->setAutoFillBackground(true);
+    widget->setFrameShape(QFrame::NoFrame);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setWordWrap(true);
+    widget->setAlignment(horizontal | Qt::AlignTop);
+    widget->setFocusPolicy(Qt::NoFocus);
+    return widget;
+}
+
+// Labels that name other controls; the drill never writes to them.
+struct FixedLabel {
+    std::string_view name;
+    std::string_view caption;
+    bool inTimeFrame;
+};
+
+constexpr std::array kFixedLabels{
+    FixedLabel{"L1to5", "    1        2         3         4        5", false},
+    FixedLabel{"Lplusten", " +10", false},
+    FixedLabel{"L610", "    6         7        8         9       10 ", false},
+    FixedLabel{"Lmaxtime", "MaxTime", true},
+    FixedLabel{"Lmaxnumber", "MaxNumber", true},
+    FixedLabel{"Label1", "Wrong", true},
+    FixedLabel{"Label2", "Right", true},
+    FixedLabel{"Label3", "TimeLimit", true},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Tallyquip& model)
+    : model_(model), chime_(new Chime(QUrl(QStringLiteral("qrc:/assets/chime.wav")), this)),
+      enterKey_(new EnterPressesButton(this))
+{
+    setObjectName(QStringLiteral("Tallyquip"));
+    setWindowTitle(QString::fromUtf8(Tallyquip::kCaption));
+    setFont(fonts::dialog());
+    // Popups of child widgets (the combo lists) use the window's font too.
+    setAttribute(Qt::WA_WindowPropagation);
+
+    buildFrames();
+    buildLabels();
+    buildSettings();
+    buildButtons();
+    buildPictures();
+    buildSound();
+    buildTimers();
+    orderTabs();
+
+    // Nothing is laid out again on a resize: every control keeps its place.
+    placeCentred(*this, layout::pixels({0, 0, layout::kMainClientWidth, layout::kMainClientHeight}).size());
+}
+
+MainWindow::~MainWindow()
+{
+    model_.scor.setObserver(nullptr);
+    model_.beep.setObserver(nullptr);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    model_.windowClosed();
+    event->accept();
+}
+
+void MainWindow::buildFrames()
+{
+    auto* value = placed<FrameBox>(this, "Value");
+    value->setTitle(QStringLiteral("Values"));
+    auto* time = placed<FrameBox>(this, "Ftime");
+    time->setTitle(QStringLiteral("Time"));
+    valueFrame_ = value;
+    timeFrame_ = time;
+}
+
+void MainWindow::buildLabels()
+{
+    QLabel* cap = label(this, model_.cap.name(), Qt::AlignHCenter);
+    cap->setFont(fonts::arial(48));
+    QPalette white = cap->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    cap->setPalette(white);
+    binding::bindLabel(model_.cap, *cap);
+
+    for (Label* model : {&model_.Timecap, &model_.score}) {
+        QLabel* widget = label(this, model->name(), Qt::AlignHCenter);
+        widget->setFont(fonts::arial(14.25));
+        binding::bindLabel(*model, *widget);
+    }
+
+    for (const FixedLabel& fixed : kFixedLabels) {
+        QLabel* widget = label(fixed.inTimeFrame ? timeFrame_ : valueFrame_, fixed.name, Qt::AlignLeft);
+        widget->setText(qtName(fixed.caption));
+    }
+}
+
+void MainWindow::buildButtons()
+{
+    auto button = [this](QWidget* container, CommandButton& model, const QFont& font) {
+        auto* widget = placed<QPushButton>(container, model.name());
+        widget->setFont(font);
+        widget->setAutoDefault(false);
+        widget->setDefault(false);
+        binding::bindButton(model, *widget);
+        enterKey_->watch(*widget);
+        return widget;
+    };
+    for (int i = 0; i < model_.but.count(); ++i) {
+        button(this, model_.but(i), fonts::arial(48));
+    }
+    button(this, model_.Start, fonts::arial(24));
+    button(this, model_.Stop, fonts::arial(24));
+    // Results and Reset lie over the empty lower band of the Time frame but
+    // belong to the window; made after the frame, they are drawn above it.
+    button(this, model_.results, fonts::arial(18));
+    button(this, model_.clear, fonts::arial(18));
+    button(valueFrame_, model_.selectall, font());
+    button(valueFrame_, model_.unselect, font());
+}
+
+void MainWindow::buildSettings()
+{
+    for (int i = 0; i < model_.ck.count(); ++i) {
+        auto* box = placed<QCheckBox>(valueFrame_, model_.ck(i).name());
+        binding::bindCheckBox(model_.ck(i), *box);
+    }
+
+    auto radios = [](QWidget* container, OptionGroup& group) {
+        std::vector<QRadioButton*> widgets;
+        for (int i = 0; i < group.count(); ++i) {
+            auto* radio = placed<QRadioButton>(container, group(i).name());
+            radio->setText(binding::toQt(group(i).Caption()));
+            // A narrow gap after the circle, so "Number" fits its 57 pixels.
+            radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+            widgets.push_back(radio);
+        }
+        binding::bindOptionGroup(group, widgets);
+    };
+    radios(timeFrame_, model_.setp);
+    // The operation choice belongs to the window, drawn above the Time
+    // frame and never grouped with the end-mode buttons inside it.
+    radios(this, model_.Option1);
+
+    for (ComboBox* model :
+         {&model_.maxtime, &model_.MaxNum, &model_.wrongnum, &model_.NumRepeat, &model_.ShockTime}) {
+        auto* combo = placed<QComboBox>(timeFrame_, model->name());
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // Typed text stays exactly as typed: no completion from the list.
+        combo->setCompleter(nullptr);
+        binding::bindComboBox(*model, *combo);
+    }
+}
+
+void MainWindow::buildPictures()
+{
+    for (int i = 0; i < model_.pic.count(); ++i) {
+        auto* picture = placed<QLabel>(this, model_.pic(i).name());
+        picture->setPixmap(QPixmap(QStringLiteral(":/assets/pic%1.png").arg(i)));
+        picture->setScaledContents(false);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setFocusPolicy(Qt::NoFocus);
+        binding::bindPicture(model_.pic(i), *picture);
+    }
+}
+
+void MainWindow::buildSound()
+{
+    auto* holder = new SoundHolder(this);
+    holder->setObjectName(binding::toQt(model_.scor.name()));
+    holder->setGeometry(layout::pixels(layout::mainPlace(model_.scor.name()).box));
+
+    // Each new play request sounds once; other notifications are not plays.
+    chimesPlayed_ = model_.scor.plays();
+    model_.scor.setObserver([this] {
+        while (chimesPlayed_ < model_.scor.plays()) {
+            ++chimesPlayed_;
+            chime_->play();
+        }
+    });
+    beepsSounded_ = model_.beep.plays();
+    model_.beep.setObserver([this] {
+        while (beepsSounded_ < model_.beep.plays()) {
+            ++beepsSounded_;
+            QApplication::beep();
+        }
+    });
+}
+
+void MainWindow::buildTimers()
+{
+    for (Timer* timer : model_.timers()) {
+        new QtTimerBinding(*timer, this);
+    }
+}
+
+void MainWindow::orderTabs()
+{
+    std::vector<std::pair<int, QWidget*>> order;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty()) {
+            continue;
+        }
+        const std::string name = widget->objectName().toStdString();
+        const auto places = layout::mainWindow();
+        const auto place = std::find_if(places.begin(), places.end(), [&](const layout::Place& p) { return p.name == name; });
+        if (place != places.end() && place->tab >= 0) {
+            order.emplace_back(place->tab, widget);
+        }
+    }
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+    // Reset has the lowest place: the focus starts there.
+    if (!order.empty()) {
+        order.front().second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace korvane

@@ -1,0 +1,17 @@
+#pragma once
+// The place of the chime on the main window: a small speaker glyph that
+// takes no focus and no clicks.
+
+#include <QWidget>
+
+namespace korvane {
+
+class SoundHolder : public QWidget {
+public:
+    explicit SoundHolder(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace korvane
