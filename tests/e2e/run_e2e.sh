@@ -57,8 +57,9 @@ shot() { import -window root "$out/$1.png"; }
 # Number of differing pixels in a window-relative region of two shots.
 region_diff() {  # shotA shotB x y w h
   local crop="${5}x${6}+$((wx + $3))+$((wy + $4))"
-  compare -metric AE <(convert "$out/$1.png" -crop "$crop" +repage png:-) \
-                     <(convert "$out/$2.png" -crop "$crop" +repage png:-) null: 2>&1 || true
+  convert "$out/$1.png" -crop "$crop" +repage "$out/crop-a.png"
+  convert "$out/$2.png" -crop "$crop" +repage "$out/crop-b.png"
+  compare -metric AE "$out/crop-a.png" "$out/crop-b.png" null: 2>&1 || true
 }
 click() {  # x y, relative to the main window's client area
   xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
