@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build tree, installs it with
+# apt as a user would, starts the installed program in a virtual X server
+# and checks that its window appears.
+#   packaging/check_installed.sh BUILD_DIR
+set -euo pipefail
+
+build="$(cd "$1" && pwd)"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB >/dev/null)
+deb="$(ls -t "$build"/korvane_*.deb | head -n 1)"
+echo "package: $(basename "$deb")"
+dpkg-deb -f "$deb" Depends
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+
+for f in /usr/bin/korvane /usr/share/applications/org.korvane.Korvane.desktop \
+         /usr/share/metainfo/org.korvane.Korvane.metainfo.xml \
+         /usr/share/icons/hicolor/256x256/apps/korvane.png; do
+  [ -e "$f" ] || fail "$f was not installed"
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate /usr/share/applications/org.korvane.Korvane.desktop
+fi
+if command -v appstream-util >/dev/null; then
+  appstream-util validate-relax --nonet /usr/share/metainfo/org.korvane.Korvane.metainfo.xml
+fi
+
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+display=""
+for n in $(seq 141 190); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || fail "no free display"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd / && exec korvane) >/dev/null 2>&1 &
+app=$!
+for _ in $(seq 1 100); do
+  if xdotool search --onlyvisible --name '^Belquist:Korvane$' >/dev/null 2>&1; then
+    echo "the installed program's window appeared"
+    exit 0
+  fi
+  sleep 0.1
+done
+fail "the installed program's window did not appear"
