@@ -8,7 +8,10 @@ namespace korvane {
 
 std::string gridNumber(int number)
 {
-    return (number < 0 ? "-" : " ") + digits(number < 0 ? -static_cast<long long>(number) : number) + " ";
+    std::string text(1, number < 0 ? '-' : ' ');
+    text += digits(number < 0 ? -static_cast<long long>(number) : number);
+    text += ' ';
+    return text;
 }
 
 Pf::Pf(const Data& data) : data_(data)
