@@ -80,7 +80,21 @@ void Pf::place(int number, int left, int top)
     dt.WriteLine(gridNumber(number));
 }
 
-std::pair<int, int> Pf::cellCounts(int row, int column) const
+Pf::FactIndex Pf::indexFacts() const
+{
+    FactIndex index{};
+    // Entries that hold no fact have operands 0 and stay out of the index;
+    // the table holds at most one fact per pair, so the first one stands.
+    for (int x = kMaxFacts; x >= 1; --x) {
+        const Fact& fact = data_.facts(x);
+        if (fact.num1 >= 1 && fact.num1 <= kMaxOperand && fact.num2 >= 1 && fact.num2 <= kMaxOperand) {
+            index[static_cast<std::size_t>(fact.num1 * (kMaxOperand + 1) + fact.num2)] = static_cast<std::int16_t>(x);
+        }
+    }
+    return index;
+}
+
+std::pair<int, int> Pf::cellCounts(const FactIndex& index, int row, int column) const
 {
     int num1 = row;
     int num2 = column;
@@ -88,18 +102,17 @@ std::pair<int, int> Pf::cellCounts(int row, int column) const
         num1 = column;
         num2 = row;
     }
-    // Entries that hold no fact have operands 0, so they never match.
-    for (const Fact& fact : data_.facts) {
-        if (fact.num1 == num1 && fact.num2 == num2 && fact.num1 != 0) {
-            return {fact.timesright, fact.timeswrong};
-        }
+    const int x = index[static_cast<std::size_t>(num1 * (kMaxOperand + 1) + num2)];
+    if (x == 0) {
+        return {0, 0};
     }
-    return {0, 0};
+    return {data_.facts(x).timesright, data_.facts(x).timeswrong};
 }
 
 void Pf::drawPage(int p)
 {
     page_ = p;
+    const FactIndex index = indexFacts();
     dt.Clear();
     for (int k = 1; k <= 10; ++k) {
         const int n = p == 1 ? k : k + 10;
@@ -113,7 +126,7 @@ void Pf::drawPage(int p)
         place(j, 0, top);
         for (int k = 1; k <= 10; ++k) {
             const int n = p == 1 ? k : k + 10;
-            const auto [r, w] = cellCounts(j, n);
+            const auto [r, w] = cellCounts(index, j, n);
             // Both counters stop at 32767; their sum is kept in range too.
             const int t = std::min(r + w, 32767);
             place(r, 700 * k, top);

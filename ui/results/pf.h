@@ -3,6 +3,10 @@
 // attempts for every fact, drawn into the drawing area dt, and the window's
 // life (Load, Show, Unload). The Qt window paints dt through a ResultsView.
 
+#include <array>
+#include <cstdint>
+#include <utility>
+
 #include "drawing_area.h"
 #include "engine/controls.h"
 #include "engine/data.h"
@@ -49,9 +53,14 @@ public:
 
 private:
     void drawPage(int p);
+    // Fact table entry by its two operands (1..20 each), 0 for none, so a
+    // page looks each cell up at once instead of searching the table.
+    static constexpr int kMaxOperand = 20;
+    using FactIndex = std::array<std::int16_t, (kMaxOperand + 1) * (kMaxOperand + 1)>;
+    FactIndex indexFacts() const;
     // Right answers and wrong answers of the cell's fact; 0 and 0 when the
     // table holds no such fact.
-    std::pair<int, int> cellCounts(int row, int column) const;
+    std::pair<int, int> cellCounts(const FactIndex& index, int row, int column) const;
 
     const Data& data_;
     ResultsView* view_ = nullptr;
