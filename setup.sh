@@ -17,7 +17,9 @@ packages=(
 )
 if [ "$mode" = test ]; then
   # Headless window tests and the end-to-end run under a virtual X server.
-  packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils)
+  # The accessibility check reads the running program over AT-SPI.
+  packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
+             dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
 fi
 
 missing=()

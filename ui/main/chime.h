@@ -19,7 +19,12 @@ public:
     int requests() const { return requests_; }
 
 private:
-    QSoundEffect* effect_;  // child of this
+    // The sound backend takes a few milliseconds and megabytes to start, so
+    // it starts once the window is up rather than before its first frame.
+    void load();
+
+    QUrl source_;
+    QSoundEffect* effect_ = nullptr;  // child of this, made by load()
     int requests_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,22 +56,44 @@ QLabel* label(QWidget* container, std::string_view name, Qt::Alignment horizonta
     return widget;
 }
 
-// Labels that name other controls; the drill never writes to them.
+// Labels that name other controls; the drill never writes to them. A
+// label that names one combo box also gives it its accessible name.
 struct FixedLabel {
     std::string_view name;
     std::string_view caption;
     bool inTimeFrame;
+    std::string_view combo = {};
 };
 
 constexpr std::array kFixedLabels{
     FixedLabel{"L1to5", "    1        2         3         4        5", false},
     FixedLabel{"Lplusten", " +10", false},
     FixedLabel{"L610", "    6         7        8         9       10 ", false},
-    FixedLabel{"Lmaxtime", "MaxTime", true},
-    FixedLabel{"Lmaxnumber", "MaxNumber", true},
-    FixedLabel{"Label1", "Wrong", true},
-    FixedLabel{"Label2", "Right", true},
-    FixedLabel{"Label3", "TimeLimit", true},
+    FixedLabel{"Lmaxtime", "MaxTime", true, "maxtime"},
+    FixedLabel{"Lmaxnumber", "MaxNumber", true, "MaxNum"},
+    FixedLabel{"Label1", "Wrong", true, "wrongnum"},
+    FixedLabel{"Label2", "Right", true, "NumRepeat"},
+    FixedLabel{"Label3", "TimeLimit", true, "ShockTime"},
+};
+
+// What a screen reader calls the controls whose caption says little or
+// nothing when read out: the number boxes have none, the operations are
+// signs, the pictures have no text.
+struct SpokenName {
+    std::string_view control;
+    std::string_view name;
+};
+
+constexpr std::array kSpokenNames{
+    SpokenName{"ck(10)", "Plus ten"},
+    SpokenName{"Option1(0)", "Addition"},
+    SpokenName{"Option1(1)", "Subtraction"},
+    SpokenName{"Option1(2)", "Multiplication"},
+    SpokenName{"pic(0)", "Belquist logo"},
+    SpokenName{"pic(1)", "Three question marks"},
+    SpokenName{"pic(2)", "Smiling face"},
+    SpokenName{"pic(3)", "Surprised face"},
+    SpokenName{"scor", "Chime"},
 };
 
 }  // namespace
@@ -92,6 +115,7 @@ MainWindow::MainWindow(Tallyquip& model)
     buildPictures();
     buildSound();
     buildTimers();
+    nameForScreenReaders();
     orderTabs();
 
     // Nothing is laid out again on a resize: every control keeps its place.
@@ -127,12 +151,19 @@ void MainWindow::buildLabels()
     QPalette white = cap->palette();
     white.setColor(QPalette::Window, Qt::white);
     cap->setPalette(white);
-    binding::bindLabel(model_.cap, *cap);
+    // The problem, "Correct!" and "Wrong!" are read out as they come.
+    binding::bindLabel(model_.cap, *cap, binding::Speech::described(QStringLiteral("Problem")));
 
-    for (Label* model : {&model_.Timecap, &model_.score}) {
+    // The score is read out after each answer, the clock never by itself:
+    // it changes every second.
+    const std::array clockAndScore{
+        std::pair{&model_.Timecap, binding::Speech::quiet(QStringLiteral("Time left"))},
+        std::pair{&model_.score, binding::Speech::described(QStringLiteral("Score"))},
+    };
+    for (const auto& [model, speech] : clockAndScore) {
         QLabel* widget = label(this, model->name(), Qt::AlignHCenter);
         widget->setFont(fonts::arial(14.25));
-        binding::bindLabel(*model, *widget);
+        binding::bindLabel(*model, *widget, speech);
     }
 
     for (const FixedLabel& fixed : kFixedLabels) {
@@ -143,17 +174,19 @@ void MainWindow::buildLabels()
 
 void MainWindow::buildButtons()
 {
-    auto button = [this](QWidget* container, CommandButton& model, const QFont& font) {
+    auto button = [this](QWidget* container, CommandButton& model, const QFont& font,
+                         const binding::Speech& speech = binding::Speech::caption()) {
         auto* widget = placed<QPushButton>(container, model.name());
         widget->setFont(font);
         widget->setAutoDefault(false);
         widget->setDefault(false);
-        binding::bindButton(model, *widget);
+        binding::bindButton(model, *widget, speech);
         enterKey_->watch(*widget);
         return widget;
     };
+    // An answer button is called by its slot; its value is its description.
     for (int i = 0; i < model_.but.count(); ++i) {
-        button(this, model_.but(i), fonts::arial(48));
+        button(this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
     }
     button(this, model_.Start, fonts::arial(24));
     button(this, model_.Stop, fonts::arial(24));
@@ -238,6 +271,30 @@ void MainWindow::buildTimers()
 {
     for (Timer* timer : model_.timers()) {
         new QtTimerBinding(*timer, this);
+    }
+}
+
+void MainWindow::nameForScreenReaders()
+{
+    for (int i = 0; i < 10; ++i) {
+        findChild<QWidget*>(qtName(model_.ck(i).name()))->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
+    }
+    for (const SpokenName& spoken : kSpokenNames) {
+        findChild<QWidget*>(qtName(spoken.control))->setAccessibleName(qtName(spoken.name));
+    }
+    // A combo box is called by the label beside it; the text field inside,
+    // which holds the focus, by the same name.
+    for (const FixedLabel& fixed : kFixedLabels) {
+        if (fixed.combo.empty()) {
+            continue;
+        }
+        auto* label = findChild<QLabel*>(qtName(fixed.name));
+        auto* combo = findChild<QComboBox*>(qtName(fixed.combo));
+        label->setBuddy(combo);
+        combo->setAccessibleName(qtName(fixed.caption));
+        if (QLineEdit* field = combo->lineEdit()) {
+            field->setAccessibleName(qtName(fixed.caption));
+        }
     }
 }
 

@@ -31,6 +31,7 @@ private:
     void buildPictures();
     void buildSound();
     void buildTimers();
+    void nameForScreenReaders();
     void orderTabs();
 
     Tallyquip& model_;

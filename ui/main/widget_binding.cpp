@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +16,25 @@ namespace korvane::binding {
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
+QString spokenWords(const QString& caption)
+{
+    QStringList words;
+    for (const QString& token : caption.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        qsizetype first = 0;
+        qsizetype last = token.size();
+        while (first < last && !token.at(first).isLetterOrNumber()) {
+            ++first;
+        }
+        while (last > first && !token.at(last - 1).isLetterOrNumber()) {
+            --last;
+        }
+        if (first < last) {
+            words << token.mid(first, last - first);
+        }
+    }
+    return words.join(QLatin1Char(' '));
+}
+
 namespace {
 
 void showChecked(QAbstractButton& widget, bool on)
@@ -23,13 +44,137 @@ void showChecked(QAbstractButton& widget, bool on)
     widget.setChecked(on);
 }
 
+// ---- accessibility interfaces of our own --------------------------------
+
+// Marks a label whose caption changes are kept from screen readers.
+constexpr const char* kQuietCaption = "korvaneQuietCaption";
+
+// A label with a fixed name whose caption is its description, read when a
+// screen reader asks for it. Qt's own interface for labels would announce
+// every new caption as a new name.
+class QuietLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit QuietLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description) {
+            return static_cast<const QLabel*>(object())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// An option button of a group the model keeps exclusive. Qt turns its own
+// exclusivity off for these, and would then report them as check boxes.
+class OptionAccessible final : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return button()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            button()->click();  // as a mouse click: the model decides
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(object()); }
+};
+
+QAccessibleInterface* ownInterface(const QString& /*className*/, QObject* object)
+{
+    if (auto* label = qobject_cast<QLabel*>(object); label != nullptr && label->property(kQuietCaption).toBool()) {
+        return new QuietLabelAccessible(label);
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(object); radio != nullptr && !radio->autoExclusive()) {
+        return new OptionAccessible(radio);
+    }
+    return nullptr;
+}
+
+// Puts our interfaces in front of Qt's for the widget. Qt may have made
+// and kept its own already (any accessibility event makes one), so that
+// one is dropped and the next query comes to our factory.
+template <typename Own>
+void useOwnInterface(QWidget& widget)
+{
+    // Installed after the application's own factories, so asked first.
+    static const bool installed = [] {
+        QAccessible::installFactory(&ownInterface);
+        return true;
+    }();
+    (void)installed;
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+    if (made != nullptr && dynamic_cast<Own*>(made) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+// Before the first caption: the fixed name, and for a quiet label the
+// interface that keeps it quiet.
+void prepareSpeech(QWidget& widget, const Speech& speech)
+{
+    if (speech.kind() == Speech::Kind::Quiet && qobject_cast<QLabel*>(&widget) != nullptr) {
+        widget.setProperty(kQuietCaption, true);
+        useOwnInterface<QuietLabelAccessible>(widget);
+    }
+    if (!speech.name().isEmpty()) {
+        widget.setAccessibleName(speech.name());
+    }
+}
+
+// After a new caption. Setting the same text again would raise a change
+// event all the same, so only real changes are passed on.
+void speak(QWidget& widget, const Speech& speech, const QString& caption)
+{
+    switch (speech.kind()) {
+    case Speech::Kind::Caption:
+    case Speech::Kind::Quiet:
+        break;
+    case Speech::Kind::Words:
+        if (const QString words = spokenWords(caption); widget.accessibleName() != words) {
+            widget.setAccessibleName(words);
+        }
+        break;
+    case Speech::Kind::Description:
+        if (widget.accessibleDescription() != caption) {
+            widget.setAccessibleDescription(caption);
+        }
+        break;
+    }
+}
+
 }  // namespace
 
-void bindLabel(Label& model, QLabel& widget)
+void bindLabel(Label& model, QLabel& widget, const Speech& speech)
 {
-    auto sync = [&model, view = QPointer<QLabel>(&widget)] {
+    prepareSpeech(widget, speech);
+    auto sync = [&model, view = QPointer<QLabel>(&widget), speech] {
         if (view) {
-            view->setText(toQt(model.Caption()));
+            const QString caption = toQt(model.Caption());
+            view->setText(caption);
+            speak(*view, speech, caption);
             view->setEnabled(model.Enabled());
         }
     };
@@ -37,11 +182,14 @@ void bindLabel(Label& model, QLabel& widget)
     sync();
 }
 
-void bindButton(CommandButton& model, QPushButton& widget)
+void bindButton(CommandButton& model, QPushButton& widget, const Speech& speech)
 {
-    auto sync = [&model, view = QPointer<QPushButton>(&widget)] {
+    prepareSpeech(widget, speech);
+    auto sync = [&model, view = QPointer<QPushButton>(&widget), speech] {
         if (view) {
-            view->setText(toQt(model.Caption()));
+            const QString caption = toQt(model.Caption());
+            view->setText(caption);
+            speak(*view, speech, caption);
             view->setEnabled(model.Enabled());
         }
     };
@@ -82,6 +230,7 @@ void bindOptionGroup(OptionGroup& model, std::span<QRadioButton* const> widgets)
     for (int i = 0; i < model.count(); ++i) {
         QRadioButton& widget = *widgets[static_cast<std::size_t>(i)];
         widget.setAutoExclusive(false);
+        useOwnInterface<OptionAccessible>(widget);
         auto syncOne = [&button = model(i), view = QPointer<QRadioButton>(&widget)] {
             if (view) {
                 showChecked(*view, button.Value());

@@ -6,9 +6,13 @@
 //
 // A binding lives as long as the widget; after the widget is gone the
 // model's observer does nothing.
+//
+// The binding also keeps what a screen reader hears in step with the model:
+// a Speech says how a changing caption reaches the accessibility tree.
 
 #include <span>
 #include <string>
+#include <utility>
 
 #include <QString>
 
@@ -25,8 +29,41 @@ namespace korvane::binding {
 
 QString toQt(const std::string& text);
 
-void bindLabel(Label& model, QLabel& widget);
-void bindButton(CommandButton& model, QPushButton& widget);
+// How a caption that the drill rewrites reaches a screen reader.
+class Speech {
+public:
+    enum class Kind {
+        Caption,      // the caption is the accessible name, each change announced
+        Words,        // as Caption, but only its words, without the marks around them
+        Description,  // a fixed name; the caption is the description, each change announced
+        Quiet,        // a fixed name; changes raise no accessibility events at all
+    };
+
+    static Speech caption() { return Speech(Kind::Caption, {}); }
+    static Speech words() { return Speech(Kind::Words, {}); }
+    static Speech described(QString name) { return Speech(Kind::Description, std::move(name)); }
+    // A screen reader that asks still gets the caption of the moment as the
+    // description; it is just never told that it changed. For a clock that
+    // would otherwise be read out every second.
+    static Speech quiet(QString name) { return Speech(Kind::Quiet, std::move(name)); }
+
+    Kind kind() const { return kind_; }
+    const QString& name() const { return name_; }
+
+private:
+    Speech(Kind kind, QString name) : kind_(kind), name_(std::move(name)) {}
+    Kind kind_;
+    QString name_;
+};
+
+// The words of a caption without the marks around them, blanks collapsed:
+// " ^_^ !!Time Out!! ^_^ " becomes "Time Out".
+QString spokenWords(const QString& caption);
+
+// Quiet is for labels: on a button it only fixes the name, as Qt reports
+// every new button text by itself.
+void bindLabel(Label& model, QLabel& widget, const Speech& speech = Speech::caption());
+void bindButton(CommandButton& model, QPushButton& widget, const Speech& speech = Speech::caption());
 void bindCheckBox(CheckBox& model, QCheckBox& widget);
 // widgets[i] shows model(i); the radios must not be auto-exclusive, the
 // model decides which one is chosen.

@@ -50,7 +50,8 @@ PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
     QPalette red = headline->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     headline->setPalette(red);
-    binding::bindLabel(model.Label1, *headline);
+    // Read out as its words: "Wrong Answer", "Time Out".
+    binding::bindLabel(model.Label1, *headline, binding::Speech::words());
 
     QLabel* answer = label(this, model.giveanswer.name(), {240, 600, 4215, 1095});
     answer->setFont(fonts::arial(36));
@@ -103,13 +104,34 @@ void PopupWindow::destroyed()
 {
     if (PopupDialog* dialog = window_.get()) {
         dialog->detach();
+        const bool held = FocusReturn::holdsFocus(*dialog);
         window_.release();  // the close also ends a modal wait
+        focusReturn_.giveBack(held);
+    }
+}
+
+void PopupWindow::describeForScreenReaders()
+{
+    // The headline and the answer line are complete once the popup is
+    // shown; OK, which takes the focus, carries both, so a screen reader
+    // says them with it.
+    if (PopupDialog* dialog = window_.get()) {
+        if (auto* ok = dialog->findChild<QPushButton*>(binding::toQt(model_.kill.name()))) {
+            const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
+            const QString line = binding::toQt(model_.giveanswer.Caption());
+            const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
+            if (ok->accessibleDescription() != description) {
+                ok->setAccessibleDescription(description);
+            }
+        }
     }
 }
 
 void PopupWindow::showModeless()
 {
+    describeForScreenReaders();
     if (PopupDialog* dialog = window_.get()) {
+        focusReturn_.remember(*dialog);
         dialog->setWindowModality(Qt::NonModal);
         dialog->show();
         dialog->raise();
@@ -123,6 +145,8 @@ void PopupWindow::runModal()
     if (!dialog) {
         return;
     }
+    describeForScreenReaders();
+    focusReturn_.remember(*dialog);
     // exec() on a dialog already on screen modeless would not block the
     // main window: take it down first.
     if (dialog->isVisible()) {

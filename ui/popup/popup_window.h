@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "tpop.h"
+#include "ui/main/focus_return.h"
 #include "ui/main/owned_window.h"
 
 namespace korvane {
@@ -45,8 +46,11 @@ public:
     PopupDialog* dialog() const { return window_.get(); }
 
 private:
+    void describeForScreenReaders();
+
     Tpop& model_;
     OwnedWindow<PopupDialog> window_;
+    FocusReturn focusReturn_;
 };
 
 }  // namespace korvane

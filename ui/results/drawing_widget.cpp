@@ -1,13 +1,40 @@
 #include "drawing_widget.h"
 
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
+#include <QStringList>
+#include <QTimer>
 
 #include "ui/main/main_layout.h"
 #include "ui/main/widget_binding.h"
 
 namespace korvane {
+
+QString readOut(const std::vector<TextPlacement>& items)
+{
+    std::map<int, std::vector<std::pair<int, QString>>> rows;
+    for (const TextPlacement& item : items) {
+        rows[item.top].emplace_back(item.left, binding::toQt(item.text));
+    }
+    QStringList lines;
+    for (auto& [top, row] : rows) {
+        std::stable_sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        QStringList words;
+        for (const auto& [left, text] : row) {
+            words << text;
+        }
+        if (const QString line = words.join(QLatin1Char(' ')).simplified(); !line.isEmpty()) {
+            lines << line;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 DrawingWidget::DrawingWidget(DrawingArea& model, QWidget* parent) : QWidget(parent), model_(model)
 {
@@ -21,6 +48,23 @@ DrawingWidget::DrawingWidget(DrawingArea& model, QWidget* parent) : QWidget(pare
     model_.setObserver([view = QPointer<DrawingWidget>(this)] {
         if (view) {
             view->update();
+            view->describeLater();
+        }
+    });
+    describeLater();
+}
+
+void DrawingWidget::describeLater()
+{
+    // A page is drawn a number at a time: it is read out once, when done.
+    if (describePending_) {
+        return;
+    }
+    describePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        describePending_ = false;
+        if (const QString text = readOut(model_.items()); text != accessibleDescription()) {
+            setAccessibleDescription(text);
         }
     });
 }

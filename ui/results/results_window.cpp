@@ -38,6 +38,7 @@ ResultsForm::ResultsForm(Pf& model)
     auto* dt = new DrawingWidget(model.dt, this);
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
+    dt->setAccessibleName(QStringLiteral("Results grid"));
 
     auto button = [this](CommandButton& control, layout::Twips box) {
         auto* widget = new QPushButton(this);
@@ -86,7 +87,9 @@ void ResultsWindowView::destroyed()
 {
     if (ResultsForm* form = window_.get()) {
         form->detach();
+        const bool held = FocusReturn::holdsFocus(*form);
         window_.release();
+        focusReturn_.giveBack(held);
     }
 }
 
@@ -96,6 +99,7 @@ void ResultsWindowView::show()
     if (form == nullptr) {
         return;
     }
+    focusReturn_.remember(*form);
     if (!form->isVisible()) {
         // The focus starts on the first control in the tab order that can
         // take it; the page buttons may be disabled.

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "pf.h"
+#include "ui/main/focus_return.h"
 #include "ui/main/owned_window.h"
 
 namespace korvane {
@@ -45,6 +46,7 @@ public:
 private:
     Pf& model_;
     OwnedWindow<ResultsForm> window_;
+    FocusReturn focusReturn_;
 };
 
 }  // namespace korvane
