@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QIcon>
 
 #include "paint_watch.h"
 #include "ui/main/app.h"
@@ -16,12 +15,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    korvane::loadResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korvane.png")));
+    korvane::prepareApplication();
 
-    QApplication::setQuitOnLastWindowClosed(true);
     korvane::App program;
     new korvane::bench::PaintWatch(program.mainWindow(), [](std::int64_t paintNs, std::int64_t frameNs) {
         std::printf("paint %lld\nframe %lld\n", static_cast<long long>(paintNs), static_cast<long long>(frameNs));

@@ -30,7 +30,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -329,11 +328,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    korvane::loadResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korvane.png")));
-    QApplication::setQuitOnLastWindowClosed(true);
+    korvane::prepareApplication();
     korvane::App program;
 
     Waiter waiter;

@@ -30,29 +30,15 @@ chmod 700 "$runtime"
 [ -n "$out" ] || out="$runtime"
 mkdir -p "$out"
 
-display=""
-for n in $(seq 150 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "FAIL: no free display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
+source "$here/../e2e/virtual_display.sh"
+xvfb_pid=""
 cleanup() {
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 1 100); do
-  if command -v xdpyinfo >/dev/null; then
-    xdpyinfo >/dev/null 2>&1 && break
-  else
-    [ -e "/tmp/.X11-unix/X${display#:}" ] && sleep 0.5 && break
-  fi
-  sleep 0.1
-done
+start_virtual_display 150 199 "$out/xvfb.log"
 export XDG_RUNTIME_DIR="$runtime"
 export KORVANE_ATSPI_LOG="$out/program.log"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS

@@ -1,5 +1,7 @@
 #include "resources.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -14,6 +16,15 @@ void loadResources()
         return true;
     }();
     (void)done;
+}
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    loadResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korvane.png")));
+    QApplication::setQuitOnLastWindowClosed(true);
 }
 
 }  // namespace korvane

@@ -8,3 +8,12 @@ namespace korvane {
 void loadResources();
 
 }  // namespace korvane
+
+namespace korvane {
+
+// Names the application "Korvane" 1.00, gives it its icon and lets it end
+// when its last window closes: what the program does before its first
+// window, shared with anything that starts the program's windows.
+void prepareApplication();
+
+}  // namespace korvane

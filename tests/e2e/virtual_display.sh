@@ -1,0 +1,29 @@
+# Sourced by the scripts that run the real program in a virtual X server.
+#   start_virtual_display LOW HIGH LOG
+# starts Xvfb (1024x768, 24-bit) on the first free display number in
+# LOW..HIGH, exports DISPLAY, sets xvfb_pid and waits until the server
+# answers. The caller stops it (kill "$xvfb_pid").
+start_virtual_display() {
+  local low="$1" high="$2" log="$3" n display=""
+  for n in $(seq "$low" "$high"); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+  done
+  if [ -z "$display" ]; then
+    echo "FAIL: no free display in $low..$high" >&2
+    return 1
+  fi
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY="$display"
+  for _ in $(seq 1 100); do
+    if command -v xdpyinfo >/dev/null; then
+      xdpyinfo >/dev/null 2>&1 && return 0
+    elif [ -e "/tmp/.X11-unix/X${display#:}" ]; then
+      sleep 0.5
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "FAIL: the virtual X server on $display did not answer" >&2
+  return 1
+}
