@@ -278,9 +278,11 @@ int minute(korvane::App& program, Waiter& waiter)
     korvane::Tallyquip& model = program.model();
     typeInto(window, "ShockTime", "58.5");
 
+    // Taken as Start begins: the clocks start inside the handler, so no
+    // tick can come before this time plus its period unless it is early.
     std::int64_t startNs = 0;
     std::vector<double> tickErrors;
-    around(model.Start.onClick, nullptr, [&] { startNs = monotonicNs(); });
+    around(model.Start.onClick, [&] { startNs = monotonicNs(); }, nullptr);
     around(
         model.countdown.onTimer,
         [&] {
