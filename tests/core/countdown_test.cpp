@@ -14,6 +14,8 @@ namespace {
 struct Answertime {
     const char* text;  // as typed into ShockTime
     int seconds;
+    // Printed by its fields: the struct has padding that must not be read.
+    friend void PrintTo(const Answertime& a, std::ostream* os) { *os << '"' << a.text << "\" " << a.seconds; }
 };
 
 class CountdownTimeline : public ::testing::TestWithParam<Answertime> {};

@@ -143,6 +143,8 @@ struct ModalCase {
     const char* name;
     bool hasStep;
     bool pressesOk;
+    // Printed by its fields: gtest would otherwise read the padding bytes.
+    friend void PrintTo(const ModalCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ModalShowTest : public ::testing::TestWithParam<ModalCase> {};
