@@ -29,14 +29,7 @@ fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 source "$(dirname "$0")/../tests/e2e/virtual_display.sh"
-xvfb_pid=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
+trap stop_virtual_display EXIT
 start_virtual_display 141 190 /dev/null
 
 (cd / && exec korvane) >/dev/null 2>&1 &

@@ -31,10 +31,8 @@ chmod 700 "$runtime"
 mkdir -p "$out"
 
 source "$here/../e2e/virtual_display.sh"
-xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
+  stop_virtual_display
   rm -rf "$runtime"
 }
 trap cleanup EXIT

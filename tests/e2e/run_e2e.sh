@@ -13,14 +13,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/virtual_display.sh"
-xvfb_pid=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
+trap stop_virtual_display EXIT
 start_virtual_display 90 140 "$out/xvfb.log"
 
 "$program" >"$out/program.log" 2>&1 &

@@ -2,7 +2,16 @@
 #   start_virtual_display LOW HIGH LOG
 # starts Xvfb (1024x768, 24-bit) on the first free display number in
 # LOW..HIGH, exports DISPLAY, sets xvfb_pid and waits until the server
-# answers. The caller stops it (kill "$xvfb_pid").
+# answers. stop_virtual_display (for the caller's EXIT trap) stops the
+# program the caller started, its pid in app, and the server.
+xvfb_pid=""
+app=""
+stop_virtual_display() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
 start_virtual_display() {
   local low="$1" high="$2" log="$3" n display=""
   for n in $(seq "$low" "$high"); do

@@ -165,12 +165,12 @@ void speak(QWidget& widget, const Speech& speech, const QString& caption)
     }
 }
 
-}  // namespace
-
-void bindLabel(Label& model, QLabel& widget, const Speech& speech)
+// Caption, its speech and the enabled state follow the model from now on.
+template <typename Model, typename Widget>
+void followCaption(Model& model, Widget& widget, const Speech& speech)
 {
     prepareSpeech(widget, speech);
-    auto sync = [&model, view = QPointer<QLabel>(&widget), speech] {
+    auto sync = [&model, view = QPointer<Widget>(&widget), speech] {
         if (view) {
             const QString caption = toQt(model.Caption());
             view->setText(caption);
@@ -182,19 +182,13 @@ void bindLabel(Label& model, QLabel& widget, const Speech& speech)
     sync();
 }
 
+}  // namespace
+
+void bindLabel(Label& model, QLabel& widget, const Speech& speech) { followCaption(model, widget, speech); }
+
 void bindButton(CommandButton& model, QPushButton& widget, const Speech& speech)
 {
-    prepareSpeech(widget, speech);
-    auto sync = [&model, view = QPointer<QPushButton>(&widget), speech] {
-        if (view) {
-            const QString caption = toQt(model.Caption());
-            view->setText(caption);
-            speak(*view, speech, caption);
-            view->setEnabled(model.Enabled());
-        }
-    };
-    model.setObserver(sync);
-    sync();
+    followCaption(model, widget, speech);
     QObject::connect(&widget, &QPushButton::clicked, &widget, [&model] { model.click(); });
 }
 
