@@ -23,6 +23,17 @@ constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kInt16Max = std::numeric_limits<std::int16_t>::max();
 
+// Remembers a usable answer time and returns the one in force.
+double readShockTime(std::string_view text, SettingsMemory& memory)
+{
+    if (const auto seconds = parseNumber(text)) {
+        if (roundedInRange(*seconds, 0, kInt16Max)) {
+            memory.shockTime = *seconds;
+        }
+    }
+    return memory.shockTime;
+}
+
 }  // namespace
 
 std::int32_t readTimeLimit(std::string_view text, SettingsMemory& memory)
@@ -47,20 +58,15 @@ std::int16_t readWrongRepeat(std::string_view text, SettingsMemory& memory)
 
 std::int16_t readShockSeconds(std::string_view text, SettingsMemory& memory)
 {
-    return readWhole(text, memory.shockSeconds, 0, kInt16Max);
+    // In range: only such values are remembered.
+    return static_cast<std::int16_t>(roundedInRange(readShockTime(text, memory), 0, kInt16Max).value_or(0));
 }
 
 std::int32_t readShockInterval(std::string_view text, SettingsMemory& memory)
 {
-    if (const auto seconds = parseNumber(text)) {
-        if (roundedInRange(*seconds, 0, kInt16Max)) {
-            // Whole milliseconds of a period up to about nine hours: fits.
-            if (const auto ms = roundedInRange(*seconds * 1000.0 + 2000.0, 0, kInt32Max)) {
-                memory.shockIntervalMs = static_cast<std::int32_t>(*ms);
-            }
-        }
-    }
-    return memory.shockIntervalMs;
+    // Whole milliseconds of a period up to about nine hours: always fits.
+    const double ms = readShockTime(text, memory) * 1000.0 + 2000.0;
+    return static_cast<std::int32_t>(roundedInRange(ms, 0, kInt32Max).value_or(0));
 }
 
 }  // namespace korvane

@@ -12,8 +12,10 @@ struct SettingsMemory {
     std::int32_t numlimit = 40;     // problems
     std::int16_t retireat = 3;      // right answers
     std::int16_t wrongrepeat = 5;   // presentations of a missed fact
-    std::int16_t shockSeconds = 5;  // answer time shown by the countdown
-    std::int32_t shockIntervalMs = 7000;
+    // The answer time in seconds as last read. The countdown's seconds and
+    // the answer clock's period both come from this one value, so a reading
+    // that only one of them follows cannot put them out of step.
+    double shockTime = 5.0;
 };
 
 // Each reads its text, remembers a usable value in memory and returns the
@@ -24,8 +26,9 @@ std::int32_t readNumLimit(std::string_view text, SettingsMemory& memory);
 // before it is ever asked, so those count as unusable.
 std::int16_t readRetireAt(std::string_view text, SettingsMemory& memory);
 std::int16_t readWrongRepeat(std::string_view text, SettingsMemory& memory);
-// Usable when the seconds, rounded, lie in 0..32767. The answer clock's
-// period is seconds x 1000 + 2000 ms, rounded.
+// Usable when the seconds, rounded, lie in 0..32767. The countdown starts
+// from the seconds rounded; the answer clock's period is seconds x 1000 +
+// 2000 ms, rounded.
 std::int16_t readShockSeconds(std::string_view text, SettingsMemory& memory);
 std::int32_t readShockInterval(std::string_view text, SettingsMemory& memory);
 

@@ -197,8 +197,7 @@ constexpr std::array<Bounds, 10> kBounds{{
 bool sameMemory(const SettingsMemory& a, const SettingsMemory& b)
 {
     return a.timelimit == b.timelimit && a.numlimit == b.numlimit && a.retireat == b.retireat &&
-           a.wrongrepeat == b.wrongrepeat && a.shockSeconds == b.shockSeconds &&
-           a.shockIntervalMs == b.shockIntervalMs;
+           a.wrongrepeat == b.wrongrepeat && a.shockTime == b.shockTime;
 }
 
 // One read* function: how to call it, which field it remembers, the range
@@ -238,35 +237,29 @@ void checkWholeReader(const WholeReader<T>& reader, std::string_view text, const
             "surrounding blanks change a settings reading", text);
 }
 
-void checkShockInterval(std::string_view text, const std::optional<double>& number, const SettingsMemory& before)
+void checkShockTime(std::string_view text, const std::optional<double>& number, const SettingsMemory& before)
 {
+    // Both readers take or refuse the same texts and remember one value.
     SettingsMemory memory = before;
     const std::int32_t got = readShockInterval(text, memory);
-    require(got == memory.shockIntervalMs, "readShockInterval returns a value other than the one in force", text);
-
     SettingsMemory expected = before;
-    if (number && expectedRounded(*number, 0, kI16Max)) {
-        const auto ms = expectedRounded(*number * 1000.0 + 2000.0, 0, kI32Max);
-        require(ms.has_value(), "usable answer seconds give a period that does not fit", text);
-        expected.shockIntervalMs = static_cast<std::int32_t>(*ms);
-    }
-    require(sameMemory(memory, expected), "readShockInterval: wrong memory after reading", text);
-    // Seconds 0..32767 rounded: the period lies in 1500..32769500 ms.
-    require(got >= 1500 && got <= 32769500, "answer clock period outside 1500..32769500 ms", text);
-
-    // The period and the seconds shown by the countdown come from the same
-    // text: both are taken or neither, and the period is the seconds plus
-    // the two-second grace, give or take the half second of rounding.
-    SettingsMemory seconds = before;
-    const std::int16_t shown = readShockSeconds(text, seconds);
     const bool taken = number && expectedRounded(*number, 0, kI16Max);
     if (taken) {
-        const std::int64_t grace = std::int64_t{got} - 2000 - 1000 * std::int64_t{shown};
-        require(grace >= -500 && grace <= 500, "answer period and answer seconds disagree", text);
-    } else {
-        require(shown == before.shockSeconds && got == before.shockIntervalMs,
-                "answer seconds or period changed by a text that is not taken", text);
+        expected.shockTime = *number;
     }
+    require(sameMemory(memory, expected), "readShockInterval: wrong memory after reading", text);
+    SettingsMemory viaSeconds = before;
+    const std::int16_t shown = readShockSeconds(text, viaSeconds);
+    require(sameMemory(viaSeconds, expected), "readShockSeconds: wrong memory after reading", text);
+    // Seconds 0..32767 rounded: the period lies in 1500..32769500 ms.
+    require(got >= 1500 && got <= 32769500, "answer clock period outside 1500..32769500 ms", text);
+    require(shown >= 0, "negative answer seconds", text);
+
+    // The period is the seconds shown plus the two-second grace, give or
+    // take the half second of rounding, also after a text is refused.
+    const std::int64_t grace = std::int64_t{got} - 2000 - 1000 * std::int64_t{shown};
+    require(grace >= -500 && grace <= 500, "answer period and answer seconds disagree", text);
+    require(readShockSeconds("", memory) == shown, "the seconds in force differ from the ones just read", text);
 
     SettingsMemory padded = before;
     require(readShockInterval("\t " + std::string(text) + " \t", padded) == got && sameMemory(padded, memory),
@@ -347,8 +340,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     other.numlimit = 123457;
     other.retireat = 32767;
     other.wrongrepeat = 1;
-    other.shockSeconds = 0;
-    other.shockIntervalMs = 1500;
+    other.shockTime = -0.4;
     for (const SettingsMemory& before : {SettingsMemory{}, other}) {
         checkWholeReader(WholeReader<std::int32_t>{"readTimeLimit: wrong memory after reading", readTimeLimit,
                                                    &SettingsMemory::timelimit, kI32Min, kI32Max},
@@ -362,10 +354,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         checkWholeReader(WholeReader<std::int16_t>{"readWrongRepeat: wrong memory after reading", readWrongRepeat,
                                                    &SettingsMemory::wrongrepeat, 1, kI16Max},
                          text, number, before);
-        checkWholeReader(WholeReader<std::int16_t>{"readShockSeconds: wrong memory after reading", readShockSeconds,
-                                                   &SettingsMemory::shockSeconds, 0, kI16Max},
-                         text, number, before);
-        checkShockInterval(text, number, before);
+        checkShockTime(text, number, before);
     }
     return 0;
 }

@@ -12,8 +12,10 @@ using namespace korvane::testing;
 namespace {
 
 struct Answertime {
-    const char* text;  // as typed into ShockTime
+    const char* text;  // as typed into ShockTime before Start
     int seconds;
+    // Typed and read by a settings click before `text`, or null.
+    const char* earlier = nullptr;
     // Printed by its fields: the struct has padding that must not be read.
     friend void PrintTo(const Answertime& a, std::ostream* os) { *os << '"' << a.text << "\" " << a.seconds; }
 };
@@ -22,13 +24,18 @@ class CountdownTimeline : public ::testing::TestWithParam<Answertime> {};
 
 TEST_P(CountdownTimeline, ShowsEverySecondThenTimesOutAtShockTimePlusTwoSeconds)
 {
-    const auto [text, seconds] = GetParam();
+    const auto [text, seconds, earlier] = GetParam();
     Rig r(true);
     int timeouts = 0;
     r.tpop.modalStep = [&] {
         ++timeouts;
         r.tpop.kill.click();
     };
+    if (earlier) {  // a settings click reads the answer time with no problem shown
+        r->ShockTime.typeText(earlier);
+        r->ck(3).click();
+        r->ck(3).click();
+    }
     r->ShockTime.typeText(text);
     r->Start.click();
     ASSERT_EQ(r->Timershock.Interval(), seconds * 1000 + 2000);
@@ -59,8 +66,13 @@ TEST_P(CountdownTimeline, ShowsEverySecondThenTimesOutAtShockTimePlusTwoSeconds)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShockTimes, CountdownTimeline,
-                         ::testing::Values(Answertime{"   1", 1}, Answertime{"   5", 5}, Answertime{"  10", 10}),
-                         [](const auto& info) { return "Seconds" + std::to_string(info.param.seconds); });
+                         ::testing::Values(Answertime{"   1", 1}, Answertime{"   5", 5}, Answertime{"  10", 10},
+                                           // An unusable text keeps the time read last, for the
+                                           // countdown as for the answer clock.
+                                           Answertime{"   ", 8, "   8"}, Answertime{"abc", 1, "1"}),
+                         [](const auto& info) {
+                             return "Seconds" + std::to_string(info.param.seconds) + (info.param.earlier ? "AfterASettingsClick" : "");
+                         });
 
 // While 0 is on show (from ShockTime + 1 s up to 1 ms before the time-out)
 // a click is an answer, judged as such; the next problem gets a fresh clock.
