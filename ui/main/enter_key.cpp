@@ -1,26 +1,49 @@
 #include "enter_key.h"
 
+#include <algorithm>
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace korvane {
 
-void EnterPressesButton::watch(QPushButton& button) { button.installEventFilter(this); }
+EnterPressesButton::EnterPressesButton(QObject* parent) : QObject(parent)
+{
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->installEventFilter(this);
+    }
+}
+
+void EnterPressesButton::watch(QPushButton& button) { buttons_.emplace_back(&button); }
+
+bool EnterPressesButton::isHeld(const QKeyEvent& press) const
+{
+    // Key events made up inside the program carry no scan code and no
+    // reliable timestamp: only Qt's own flag speaks for them.
+    return press.isAutoRepeat() || (lastRelease_ && press.nativeScanCode() != 0 &&
+                                    press.nativeScanCode() == lastRelease_->scanCode &&
+                                    press.timestamp() == lastRelease_->timestamp);
+}
 
 bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
         return false;
     }
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button == nullptr || !button->isEnabled()) {
+    if (event->type() == QEvent::KeyRelease) {
+        lastRelease_ = Release{key->timestamp(), key->nativeScanCode()};
         return false;
     }
-    if (!key->isAutoRepeat()) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button == nullptr || !button->isEnabled() || std::find(buttons_.begin(), buttons_.end(), button) == buttons_.end()) {
+        return false;
+    }
+    if (!isHeld(*key)) {
         button->click();
     }
     return true;
