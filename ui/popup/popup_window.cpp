@@ -2,16 +2,19 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
+#include "ui/main/enter_key.h"
 #include "ui/main/fonts.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/widget_binding.h"
 #include "ui/main/window_placement.h"
+#include "answer_fit.h"
 
 namespace korvane {
 
@@ -19,6 +22,9 @@ namespace {
 
 // System colour 10, the border of an active window in the standard scheme.
 const QColor kLightGrey(212, 208, 200);
+
+constexpr layout::Twips kAnswerBox{240, 600, 4215, 1095};
+const double kAnswerPoints = 36;
 
 QLabel* label(QWidget* parent, const std::string& name, layout::Twips box)
 {
@@ -37,6 +43,10 @@ QLabel* label(QWidget* parent, const std::string& name, layout::Twips box)
 
 PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
 {
+    // An ordinary window with the whole frame, not a dialog: window managers
+    // keep a dialog above every window of its program, and the pupil must be
+    // able to bring the main window in front of a modeless popup.
+    setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("tpop"));
     setWindowTitle(QString::fromUtf8(Tpop::kCaption));
     setSizeGripEnabled(false);
@@ -47,14 +57,16 @@ PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
 
     QLabel* headline = label(this, model.Label1.name(), {480, 120, 3615, 375});
     headline->setFont(fonts::comicSans(15.75));
+    // On the button face, as the main window's labels, not the popup's grey.
     QPalette red = headline->palette();
+    red.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     headline->setPalette(red);
     // Read out as its words: "Wrong Answer", "Time Out".
     binding::bindLabel(model.Label1, *headline, binding::Speech::words());
 
-    QLabel* answer = label(this, model.giveanswer.name(), {240, 600, 4215, 1095});
-    answer->setFont(fonts::arial(36));
+    QLabel* answer = label(this, model.giveanswer.name(), kAnswerBox);
+    answer->setFont(fonts::arial(kAnswerPoints));
     QPalette white = answer->palette();
     white.setColor(QPalette::Window, Qt::white);
     answer->setPalette(white);
@@ -64,10 +76,12 @@ PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
     ok->setObjectName(binding::toQt(model.kill.name()));
     ok->setGeometry(layout::pixels({240, 1800, 4215, 1335}));
     ok->setFont(fonts::arial(24));
-    // Enter presses it because it has the focus, not as a default button.
-    ok->setAutoDefault(true);
+    // Enter presses it because it has the focus, not as a default button,
+    // and a held key presses it once.
+    ok->setAutoDefault(false);
     ok->setDefault(false);
     binding::bindButton(model.kill, *ok);
+    (new EnterPressesButton(this))->watch(*ok);
     ok->setFocus(Qt::OtherFocusReason);
 }
 
@@ -127,9 +141,19 @@ void PopupWindow::describeForScreenReaders()
     }
 }
 
+void PopupWindow::fitAnswerLine()
+{
+    if (PopupDialog* dialog = window_.get()) {
+        if (auto* answer = dialog->findChild<QLabel*>(binding::toQt(model_.giveanswer.name()))) {
+            answer->setFont(fittedOnOneLine(answer->text(), fonts::arial(kAnswerPoints), answer->contentsRect().size()));
+        }
+    }
+}
+
 void PopupWindow::showModeless()
 {
     describeForScreenReaders();
+    fitAnswerLine();
     if (PopupDialog* dialog = window_.get()) {
         focusReturn_.remember(*dialog);
         dialog->setWindowModality(Qt::NonModal);
@@ -146,12 +170,18 @@ void PopupWindow::runModal()
         return;
     }
     describeForScreenReaders();
+    fitAnswerLine();
     focusReturn_.remember(*dialog);
     // exec() on a dialog already on screen modeless would not block the
     // main window: take it down first.
     if (dialog->isVisible()) {
         dialog->hide();
     }
+    // While it blocks the main window it must stay in front of it: as a
+    // dialog, the window manager keeps it there. The new frame needs a new
+    // place in the middle of the screen.
+    dialog->setWindowFlags(Qt::Dialog);
+    placeCentred(*dialog, layout::pixels({0, 0, kClientWidth, kClientHeight}).size());
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->exec();  // until destroyed() calls done()
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The feedback popup tpop on screen: a parentless dialog bound to the Tpop
-// model. Each Load makes a fresh dialog; Unload closes and deletes it,
-// which also ends a modal wait.
+// The feedback popup tpop on screen: a parentless window bound to the Tpop
+// model, shown modeless as an ordinary window and modal as a dialog. Each
+// Load makes a fresh one; Unload closes and deletes it, which also ends a
+// modal wait.
 
 #include <QDialog>
 
@@ -47,6 +48,8 @@ public:
 
 private:
     void describeForScreenReaders();
+    // Shrinks the answer line's font only when the line would not fit.
+    void fitAnswerLine();
 
     Tpop& model_;
     OwnedWindow<PopupDialog> window_;
