@@ -16,9 +16,11 @@ packages=(
   fonts-liberation2 fonts-comic-neue
 )
 if [ "$mode" = test ]; then
-  # Headless window tests and the end-to-end run under a virtual X server.
-  # The accessibility check reads the running program over AT-SPI.
+  # Headless window tests and the end-to-end run under a virtual X server
+  # with a window manager and key auto-repeat (xset). The accessibility
+  # check reads the running program over AT-SPI.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
+             x11-xserver-utils metacity
              dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
 fi
 

@@ -1,20 +1,41 @@
 #!/usr/bin/env bash
-# Starts the real program in a virtual X server, clicks Start and answers
-# with the mouse as a pupil would, and checks what the screen shows.
+# Starts the real program in a virtual X server under a window manager
+# (metacity, as on a GNOME-style desktop), clicks Start and answers with the
+# mouse and the keyboard as a pupil would, and checks what the screen shows.
 #   run_e2e.sh PROGRAM OUTPUT_DIR
 set -euo pipefail
 
 program="$1"
 out="$2"
 mkdir -p "$out"
+rm -f "$out/metacity.log"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/virtual_display.sh"
-trap stop_virtual_display EXIT
-start_virtual_display 90 140 "$out/xvfb.log"
+wm=""
+stop_all() {
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  stop_virtual_display
+}
+trap stop_all EXIT
+start_virtual_display "${KORVANE_DISPLAY_LOW:-90}" "${KORVANE_DISPLAY_HIGH:-140}" "$out/xvfb.log"
+# A held key repeats, as on a real desktop.
+xset r on
+xset q | grep -q 'auto repeat:  on' || fail "key auto-repeat is off in the virtual X server"
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in 1 2 3; do
+  metacity --replace >>"$out/metacity.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 1 50); do
+    wm_running && break
+    sleep 0.1
+  done
+  wm_running && break
+done
+wm_running || fail "metacity did not start"
 
 "$program" >"$out/program.log" 2>&1 &
 app=$!
@@ -32,7 +53,17 @@ done
 [ -n "$main" ] || fail "the main window did not appear"
 sleep 0.5
 
-eval "$(xdotool getwindowgeometry --shell "$main")"
+# Client size and absolute place of a window (xdotool's own geometry is off
+# by the frame under a reparenting window manager).
+geometry() {
+  local info
+  info="$(xwininfo -id "$1")"
+  X="$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")"
+  Y="$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
+  WIDTH="$(sed -n 's/.*Width: *//p' <<<"$info")"
+  HEIGHT="$(sed -n 's/.*Height: *//p' <<<"$info")"
+}
+geometry "$main"
 [ "$WIDTH" = 694 ] && [ "$HEIGHT" = 462 ] || fail "main window is ${WIDTH}x${HEIGHT}, not 694x462"
 echo "main window: ${WIDTH}x${HEIGHT} at $X,$Y"
 wx=$X
@@ -46,10 +77,18 @@ region_diff() {  # shotA shotB x y w h
   convert "$out/$2.png" -crop "$crop" +repage "$out/crop-b.png"
   compare -metric AE "$out/crop-a.png" "$out/crop-b.png" null: 2>&1 || true
 }
+position() {  # of a window (decimal id) in the window manager's stacking order, bottom first
+  xprop -root _NET_CLIENT_LIST_STACKING | tr -s ', ' '\n' | grep -n -i "^$(printf '0x%x' "$1")\$" | cut -d: -f1
+}
 click() {  # x y, relative to the main window's client area
   xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
   sleep 0.4
 }
+
+# A short answer time, typed into TimeLimit: the answer clock runs 4 s.
+click 400 98
+xdotool key --delay 50 ctrl+a 2
+sleep 0.3
 
 shot before
 click 604 40          # Start
@@ -60,6 +99,32 @@ buttons_diff="$(region_diff before started 24 312 641 137)"
 echo "changed pixels after Start: problem $cap_diff, answer buttons $buttons_diff"
 [ "${cap_diff%%.*}" -gt 50 ] || fail "the problem label did not change after Start"
 [ "${buttons_diff%%.*}" -gt 50 ] || fail "the answer buttons did not change after Start"
+
+# Return held on the focused Start for 3 s presses it once: the problem
+# then shown times out 4 s after the key went down. Were every repeat a
+# press, each would show a new problem and the time-out would come only
+# 4 s after the key came up.
+down=$(date +%s%N)
+xdotool keydown Return
+sleep 3
+xdotool keyup Return
+timeout=""
+while [ $(( ($(date +%s%N) - down) / 1000000 )) -lt 5500 ]; do
+  timeout="$(find_window 'Belquist:MessageBox')"
+  [ -n "$timeout" ] && break
+  sleep 0.1
+done
+[ -n "$timeout" ] || fail "no time-out 5.5 s after Return went down on Start: a held Return pressed Start again and again"
+echo "time-out after holding Return: $(( ($(date +%s%N) - down) / 1000000 )) ms after the key went down"
+sleep 0.3
+# The time-out popup blocks the main window, so it stays in front of it.
+xdotool windowactivate "$main" 2>/dev/null || true
+sleep 0.5
+[ "$(position "$timeout")" -gt "$(position "$main")" ] || fail "the main window came in front of the time-out popup"
+geometry "$timeout"
+xdotool mousemove --sync $((X + 156)) $((Y + 164)) click 1   # OK
+sleep 0.5
+[ -z "$(find_window 'Belquist:MessageBox')" ] || fail "OK did not close the time-out popup"
 
 # Answer until a miss brings up the popup; the right answer moves at random,
 # so a few clicks on the middle button are enough.
@@ -72,9 +137,33 @@ done
 [ -n "$popup" ] || fail "no popup after thirty answers"
 sleep 0.3
 shot popup
-eval "$(xdotool getwindowgeometry --shell "$popup")"
+geometry "$popup"
 echo "popup: ${WIDTH}x${HEIGHT}"
 [ "$WIDTH" = 312 ] && [ "$HEIGHT" = 213 ] || fail "popup is ${WIDTH}x${HEIGHT}, not 312x213"
+
+# The modeless popup is a window of its own: it can be minimised and
+# maximised like any window, and activating the main window brings that in
+# front of it.
+offers_all() {
+  local action
+  for action in MINIMIZE MAXIMIZE_HORZ CLOSE RESIZE; do
+    grep -q "_NET_WM_ACTION_$action" <<<"$actions" || return 1
+  done
+}
+for _ in $(seq 1 20); do   # the window manager may still be settling it
+  actions="$(xprop -id "$popup" _NET_WM_ALLOWED_ACTIONS)"
+  offers_all && break
+  sleep 0.1
+done
+offers_all || fail "the window manager does not offer minimise, maximise, close and resize for the popup: $actions"
+xdotool windowactivate --sync "$main"
+sleep 0.5
+shot raised
+main_at="$(position "$main")"
+popup_at="$(position "$popup")"
+echo "stacking (bottom to top): main window at $main_at, popup at $popup_at"
+[ -n "$main_at" ] && [ -n "$popup_at" ] || fail "main window or popup missing from the window manager's stacking list"
+[ "$main_at" -gt "$popup_at" ] || fail "the activated main window stays behind the modeless popup"
 
 kill -0 "$app" || fail "the program ended on its own"
 echo "end-to-end run passed"
