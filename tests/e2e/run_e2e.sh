@@ -26,10 +26,12 @@ xset r on
 xset q | grep -q 'auto repeat:  on' || fail "key auto-repeat is off in the virtual X server"
 metacity --replace >"$out/metacity.log" 2>&1 &
 wm=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  wm_running && break
   sleep 0.1
 done
+wm_running || fail "metacity did not start"
 
 "$program" >"$out/program.log" 2>&1 &
 app=$!

@@ -21,7 +21,10 @@ start_virtual_display() {
     echo "FAIL: no free display in $low..$high" >&2
     return 1
   fi
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+  # -noreset: an X server resets when its last client leaves, and a client
+  # that connects during the reset (a window manager started right after a
+  # probe) is turned away.
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$log" 2>&1 &
   xvfb_pid=$!
   export DISPLAY="$display"
   for _ in $(seq 1 100); do
