@@ -125,6 +125,11 @@ geometry "$timeout"
 xdotool mousemove --sync $((X + 156)) $((Y + 164)) click 1   # OK
 sleep 0.5
 [ -z "$(find_window 'Belquist:MessageBox')" ] || fail "OK did not close the time-out popup"
+# The usual answer time again for the rest: Pause, TimeLimit 5, Start.
+click 604 112
+click 400 98
+xdotool key --delay 50 ctrl+a 5
+click 604 40
 
 # Answer until a miss brings up the popup; the right answer moves at random,
 # so a few clicks on the middle button are enough.
