@@ -77,7 +77,9 @@ position() {  # of a window (decimal id) in the window manager's stacking order,
   xprop -root _NET_CLIENT_LIST_STACKING | tr -s ', ' '\n' | grep -n -i "^$(printf '0x%x' "$1")\$" | cut -d: -f1
 }
 click() {  # x y, relative to the main window's client area
-  xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
+  # No --sync: it waits for the pointer to move, for ever when it is
+  # already there; the server takes the move before the click all the same.
+  xdotool mousemove $((wx + $1)) $((wy + $2)) click 1
   sleep 0.4
 }
 
@@ -122,7 +124,7 @@ xdotool windowactivate "$main" 2>/dev/null || true
 sleep 0.5
 [ "$(position "$timeout")" -gt "$(position "$main")" ] || fail "the main window came in front of the time-out popup"
 geometry "$timeout"
-xdotool mousemove --sync $((X + 156)) $((Y + 164)) click 1   # OK
+xdotool mousemove $((X + 156)) $((Y + 164)) click 1   # OK
 sleep 0.5
 [ -z "$(find_window 'Belquist:MessageBox')" ] || fail "OK did not close the time-out popup"
 # The usual answer time again for the rest: Pause, TimeLimit 5, Start.
