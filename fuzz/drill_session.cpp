@@ -73,7 +73,7 @@ void Session::settingsClick(const Control& control, Click click, bool rebuilds)
         ignoredClick(click, "an ignored settings click changed something");
         return;
     }
-    require(runState() != checks::RunState::Running, "a settings control takes clicks during a run");
+    require(currentRunState() != checks::RunState::Running, "a settings control takes clicks during a run");
     const Saved before(saved_, data_);
     click();
     require(data_.totalprobs == before->totalprobs && data_.totalright == before->totalright &&
@@ -111,7 +111,7 @@ void Session::unselectAll()
     settingsClick(w().unselect, [&] { w().unselect.click(); }, true);
 }
 
-checks::RunState Session::runState()
+checks::RunState Session::currentRunState()
 {
     checks::RunState state{};
     require(checks::runState(w(), data_, &clock_, state));
@@ -132,7 +132,7 @@ void Session::answer(int k)
         ignoredClick([&] { button.click(); }, "an ignored answer click changed something");
         return;
     }
-    require(runState() == checks::RunState::Running, "an answer button takes clicks outside a running drill");
+    require(currentRunState() == checks::RunState::Running, "an answer button takes clicks outside a running drill");
     const bool right = k + 1 == data_.rightslot;
     const checks::Booking b = capture(right);
     const std::string line = answerLine(data_.optype, b.before);
@@ -144,7 +144,7 @@ void Session::answer(int k)
         require(tpop_.IsLoaded() && tpop_.Visible() && !tpop_.Modal(), "a miss does not show the popup modeless");
         require(tpop_.giveanswer.Caption() == line, "the popup does not show the missed fact");
     }
-    if (runState() != checks::RunState::Running) {
+    if (currentRunState() != checks::RunState::Running) {
         require(w().cap.Caption() == (right ? "Correct!" : "Wrong!"), "an ended run does not show the verdict");
     }
 }
@@ -161,9 +161,9 @@ void Session::start()
     require(data_.started == 1, "Start does not mark the run started");
     require(data_.totalprobs == probs, "Start booked a problem");
     if (data_.poolcount >= 1) {
-        require(runState() == checks::RunState::Running, "Start with facts in play does not run the drill");
+        require(currentRunState() == checks::RunState::Running, "Start with facts in play does not run the drill");
     } else {
-        require(runState() == checks::RunState::Stopped, "Start with no fact in play leaves the run going");
+        require(currentRunState() == checks::RunState::Stopped, "Start with no fact in play leaves the run going");
     }
     if (fresh) {
         require(data_.stackcount == 0 && data_.poolcount == checks::expectedFactCount(data_),
@@ -178,10 +178,10 @@ void Session::pause()
         return;
     }
     const Saved before(saved_, data_);
-    const checks::RunState was = runState();
+    const checks::RunState was = currentRunState();
     w().Stop.click();
     require(checks::sameData(*before, data_), "Pause changed the drill state");
-    require(runState() == (was == checks::RunState::Idle ? checks::RunState::Idle : checks::RunState::Stopped),
+    require(currentRunState() == (was == checks::RunState::Idle ? checks::RunState::Idle : checks::RunState::Stopped),
             "Pause does not stop the run");
 }
 
@@ -195,7 +195,7 @@ void Session::reset()
     bookings_ = 0;
     require(data_.totalprobs == 0 && data_.totalright == 0 && data_.elapsed == 0 && data_.started == 0,
             "Reset does not clear the run's counters");
-    require(runState() == checks::RunState::Idle, "Reset does not leave the program idle");
+    require(currentRunState() == checks::RunState::Idle, "Reset does not leave the program idle");
     require(checks::freshTable(data_));
     require(w().pic(picture::kLogo).Visible() && w().score.Caption() == "Score", "Reset does not restore the display");
 }
@@ -316,7 +316,7 @@ void Session::check()
         afterClose();  // the window is gone: it has no run state left
         return;
     }
-    runState();
+    currentRunState();
     require(!tpop_.Modal(), "the popup stays modal after its wait");
 }
 

@@ -76,7 +76,7 @@ private:
     void ignoredClick(Click click, const char* what);
     template <typename Click>
     void settingsClick(const Control& control, Click click, bool rebuilds);
-    checks::RunState runState();
+    checks::RunState currentRunState();
     checks::Booking capture(bool right);
     void afterClose();
     void timeOutWait();
