@@ -6,7 +6,7 @@ namespace korvane {
 
 void Tallyquip::showpic(int n)
 {
-    for (int i = 0; i <= 3; ++i) {
+    for (int i = 0; i < pic.count(); ++i) {
         pic(i).setVisible(false);
     }
     pic(n).setVisible(true);
@@ -21,14 +21,14 @@ void Tallyquip::but_Click(int Index)
         scor.play();
         data_.lastright = 1;
         cap.setCaption("Correct!");
-        showpic(2);
+        showpic(picture::kRight);
     } else {
         beep.play();
         if (data_.facts(data_.curfact).review == -1) {
             stackadd();
         }
         cap.setCaption("Wrong!");
-        showpic(3);
+        showpic(picture::kWrong);
         tpop_.Load();
         tpop_.SetHeadline(" ^.^ !! Wrong Answer !! ^.^ ");
         tpop_.ShowModeless();

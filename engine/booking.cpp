@@ -85,16 +85,16 @@ void Tallyquip::organize()
 
     bool goesOn = false;
     switch (data_.endmode) {
-    case 1:
+    case endmode::kTimeReached:
         goesOn = data_.elapsed < data_.timelimit;
         break;
-    case 2:
+    case endmode::kCountReached:
         goesOn = data_.totalprobs < data_.numlimit;
         break;
-    case 3:
+    case endmode::kBothReached:
         goesOn = data_.totalprobs < data_.numlimit || data_.elapsed < data_.timelimit;
         break;
-    case 4:
+    case endmode::kEitherReached:
         goesOn = data_.totalprobs < data_.numlimit && data_.elapsed < data_.timelimit;
         break;
     default:

@@ -23,7 +23,7 @@ void Tallyquip::Timershock_Timer()
     beep.play();
     Timershock.setEnabled(false);
     countdown.setEnabled(false);
-    showpic(1);
+    showpic(picture::kTimeOut);
 
     // The popup of an earlier wrong answer may still be open: close it, so
     // the time-out comes up as one fresh popup that really waits.
@@ -32,9 +32,9 @@ void Tallyquip::Timershock_Timer()
     }
     tpop_.Load();
     tpop_.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
-    gate_.blocked = true;
+    setInputBlocked(true);
     tpop_.ShowModal();
-    gate_.blocked = false;
+    setInputBlocked(false);
     if (tpop_.IsLoaded()) {
         tpop_.Unload();  // the wait is over however it ended
     }
@@ -56,10 +56,10 @@ void Tallyquip::clear_Click()
     data_.totalright = 0;
     data_.started = 0;
     data_.totalprobs = 0;
-    showpic(0);
+    showpic(picture::kLogo);
     score.setCaption("Score");
     Timecap.setCaption("Time");
-    stateall(1);
+    stateall(panel::kOpen);
 }
 
 }  // namespace korvane

@@ -1,6 +1,29 @@
 #include "controls.h"
 
+#include <algorithm>
+#include <cassert>
+
 namespace korvane {
+
+void Observed::setObserver(std::function<void()> observer)
+{
+    assert(!observer_ && "an observer is already set: clear it first");
+    observer_ = std::move(observer);
+}
+
+void ControlWindow::releaseObservers()
+{
+    for (Control* control : controls_) {
+        control->clearObserver();
+    }
+}
+
+Control::Control(ControlWindow& window, std::string name) : window_(window), name_(std::move(name))
+{
+    window_.controls_.push_back(this);
+}
+
+Control::~Control() { std::erase(window_.controls_, this); }
 
 void Control::setEnabled(bool on)
 {
@@ -75,10 +98,12 @@ void OptionButton::click()
     }
 }
 
-OptionGroup::OptionGroup(const std::string& name, const std::vector<std::string>& captions, int chosen)
+OptionGroup::OptionGroup(ControlWindow& window, const std::string& name, const std::vector<std::string>& captions,
+                         int chosen)
 {
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        buttons_.push_back(std::make_unique<OptionButton>(name + "(" + std::to_string(i) + ")", captions[i], *this));
+        buttons_.push_back(
+            std::make_unique<OptionButton>(window, name + "(" + std::to_string(i) + ")", captions[i], *this));
     }
     (*this)(chosen).setSelected(true);
 }
@@ -129,7 +154,9 @@ void Picture::setVisible(bool on)
 void SoundRequest::play()
 {
     ++plays_;
-    notify();
+    if (onPlay) {
+        onPlay();
+    }
 }
 
 void Timer::setInterval(int ms)
@@ -146,13 +173,14 @@ void Timer::setInterval(int ms)
 
 void Timer::setEnabled(bool on)
 {
-    if (on == Enabled()) {
+    if (on == enabled_) {
         return;
     }
     if (on) {
         ++period_;
     }
-    Control::setEnabled(on);  // notifies
+    enabled_ = on;
+    notify();
 }
 
 void Timer::start()

@@ -10,6 +10,9 @@
 //   raises its click;
 // - a disabled control, or one on a window that takes no input (a modal
 //   popup is up), ignores the pupil's clicks.
+//
+// Timers and sound requests are not controls: the pupil neither sees nor
+// clicks them, and each keeps its own rules.
 
 #include <array>
 #include <cstdint>
@@ -21,45 +24,88 @@
 
 namespace korvane {
 
-// Shared by all controls of one window: true while a modal popup blocks it.
-struct InputGate {
-    bool blocked = false;
-};
-
-class Control {
+// One observer: the view (or clock) that follows the object. A second one
+// would silently stop the first from following, so setting one while another
+// is set is a wiring fault: loud in debug builds. A view that goes away
+// clears its observer first.
+class Observed {
 public:
-    explicit Control(std::string name) : name_(std::move(name)) {}
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    Observed() = default;
+    Observed(const Observed&) = delete;
+    Observed& operator=(const Observed&) = delete;
 
-    const std::string& name() const { return name_; }
-    bool Enabled() const { return enabled_; }
-    void setEnabled(bool on);
-
-    // One observer per control: the view that mirrors it.
-    void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
-    void setInputGate(const InputGate* gate) { gate_ = gate; }
+    void setObserver(std::function<void()> observer);
+    void clearObserver() { observer_ = nullptr; }
+    bool observed() const { return static_cast<bool>(observer_); }
 
 protected:
+    ~Observed() = default;
     void notify() const
     {
         if (observer_) {
             observer_();
         }
     }
-    bool acceptsPupilInput() const { return enabled_ && (gate_ == nullptr || !gate_->blocked); }
 
 private:
+    std::function<void()> observer_;
+};
+
+class Control;
+
+// The window a control lives on. Every control is made with its window and
+// registers there, so closing the window's input (while a modal popup is up)
+// reaches every control on it, also one added later.
+class ControlWindow {
+public:
+    ControlWindow() = default;
+    ControlWindow(const ControlWindow&) = delete;
+    ControlWindow& operator=(const ControlWindow&) = delete;
+
+    bool inputBlocked() const { return blocked_; }
+    void setInputBlocked(bool on) { blocked_ = on; }
+    // The controls made on this window, in the order they were made.
+    const std::vector<Control*>& controls() const { return controls_; }
+
+protected:
+    // The window's view is gone: no control has an observer any more, so a
+    // new view can bind them afresh.
+    void releaseObservers();
+
+private:
+    friend class Control;
+    std::vector<Control*> controls_;
+    bool blocked_ = false;
+};
+
+// A control the pupil sees on a window: it has a name and can be disabled.
+class Control : public Observed {
+public:
+    Control(ControlWindow& window, std::string name);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    const std::string& name() const { return name_; }
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    const ControlWindow& window() const { return window_; }
+
+protected:
+    bool acceptsPupilInput() const { return enabled_ && !window_.inputBlocked(); }
+
+private:
+    ControlWindow& window_;
     std::string name_;
     bool enabled_ = true;
-    std::function<void()> observer_;
-    const InputGate* gate_ = nullptr;
 };
 
 class Label : public Control {
 public:
-    Label(std::string name, std::string caption) : Control(std::move(name)), caption_(std::move(caption)) {}
+    Label(ControlWindow& window, std::string name, std::string caption)
+        : Control(window, std::move(name)), caption_(std::move(caption))
+    {
+    }
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
 
@@ -69,8 +115,8 @@ private:
 
 class CommandButton : public Control {
 public:
-    CommandButton(std::string name, std::string caption)
-        : Control(std::move(name)), caption_(std::move(caption))
+    CommandButton(ControlWindow& window, std::string name, std::string caption)
+        : Control(window, std::move(name)), caption_(std::move(caption))
     {
     }
     const std::string& Caption() const { return caption_; }
@@ -85,7 +131,7 @@ private:
 
 class CheckBox : public Control {
 public:
-    CheckBox(std::string name, int value) : Control(std::move(name)), value_(value) {}
+    CheckBox(ControlWindow& window, std::string name, int value) : Control(window, std::move(name)), value_(value) {}
     int Value() const { return value_; }
     // From the program: a change raises the click handler before returning.
     void setValue(int value);
@@ -101,8 +147,8 @@ class OptionGroup;
 
 class OptionButton : public Control {
 public:
-    OptionButton(std::string name, std::string caption, OptionGroup& group)
-        : Control(std::move(name)), caption_(std::move(caption)), group_(group)
+    OptionButton(ControlWindow& window, std::string name, std::string caption, OptionGroup& group)
+        : Control(window, std::move(name)), caption_(std::move(caption)), group_(group)
     {
     }
     const std::string& Caption() const { return caption_; }
@@ -124,7 +170,7 @@ private:
 // Option buttons of one container; at most one is chosen.
 class OptionGroup {
 public:
-    OptionGroup(const std::string& name, const std::vector<std::string>& captions, int chosen);
+    OptionGroup(ControlWindow& window, const std::string& name, const std::vector<std::string>& captions, int chosen);
     OptionButton& operator()(int i);
     const OptionButton& operator()(int i) const;
     int count() const { return static_cast<int>(buttons_.size()); }
@@ -136,8 +182,8 @@ private:
 
 class ComboBox : public Control {
 public:
-    ComboBox(std::string name, std::string text, std::vector<std::string> items)
-        : Control(std::move(name)), text_(std::move(text)), items_(std::move(items))
+    ComboBox(ControlWindow& window, std::string name, std::string text, std::vector<std::string> items)
+        : Control(window, std::move(name)), text_(std::move(text)), items_(std::move(items))
     {
     }
     const std::string& Text() const { return text_; }
@@ -154,7 +200,10 @@ private:
 
 class Picture : public Control {
 public:
-    Picture(std::string name, bool visible) : Control(std::move(name)), visible_(visible) {}
+    Picture(ControlWindow& window, std::string name, bool visible)
+        : Control(window, std::move(name)), visible_(visible)
+    {
+    }
     bool Visible() const { return visible_; }
     void setVisible(bool on);
 
@@ -162,32 +211,38 @@ private:
     bool visible_;
 };
 
-// A request the view carries out (a sound); the count lets tests tell how
-// often it was asked for.
-class SoundRequest : public Control {
+// A sound the window asks for (the chime, the beep). Not a control: it has
+// nothing to show or disable. The view plays it from onPlay; the count lets
+// tests tell how often it was asked for.
+class SoundRequest {
 public:
-    using Control::Control;
+    explicit SoundRequest(std::string name) : name_(std::move(name)) {}
+    SoundRequest(const SoundRequest&) = delete;
+    SoundRequest& operator=(const SoundRequest&) = delete;
+
+    const std::string& name() const { return name_; }
     void play();
     int plays() const { return plays_; }
+    std::function<void()> onPlay;
 
 private:
+    std::string name_;
     int plays_ = 0;
 };
 
 // A timer: Interval in milliseconds and Enabled. A clock (the virtual one in
-// tests, QTimer in the program) watches it and calls tick() when a period
-// has passed.
-class Timer : public Control {
+// tests, QTimer in the program) observes it and calls tick() when a period
+// has passed. Not a control, so nothing can switch it on past its own rule.
+class Timer : public Observed {
 public:
-    Timer(std::string name, int intervalMs) : Control(std::move(name)), interval_(intervalMs)
-    {
-        Control::setEnabled(false);
-    }
+    Timer(std::string name, int intervalMs) : name_(std::move(name)), interval_(intervalMs) {}
+
+    const std::string& name() const { return name_; }
     int Interval() const { return interval_; }
     // Like the toolkit's timers: a new interval on a running timer begins a
     // fresh period.
     void setInterval(int ms);
-    bool Enabled() const { return Control::Enabled(); }
+    bool Enabled() const { return enabled_; }
     // Enabling a stopped timer begins a fresh period; enabling a running one
     // changes nothing; disabling drops the partial period.
     void setEnabled(bool on);
@@ -200,7 +255,9 @@ public:
     std::function<void()> onTimer;
 
 private:
+    std::string name_;
     int interval_;
+    bool enabled_ = false;
     std::uint64_t period_ = 0;
 };
 

@@ -10,6 +10,23 @@ namespace korvane {
 
 constexpr int kMaxFacts = 200;
 
+// Values of Data::optype, the operation drilled: the option chosen in
+// Option1, counted from 1; 0 until the settings are first read.
+namespace optype {
+inline constexpr std::int16_t kAddition = 1;
+inline constexpr std::int16_t kSubtraction = 2;
+inline constexpr std::int16_t kMultiplication = 3;
+}  // namespace optype
+
+// Values of Data::endmode, when a run ends: the option chosen in setp
+// ("Time", "Number", "More", "Less"), counted from 1.
+namespace endmode {
+inline constexpr std::int16_t kTimeReached = 1;    // the time limit is reached
+inline constexpr std::int16_t kCountReached = 2;   // the number of problems is reached
+inline constexpr std::int16_t kBothReached = 3;    // both are reached: the longer run
+inline constexpr std::int16_t kEitherReached = 4;  // either is reached: the shorter run
+}  // namespace endmode
+
 struct Fact {
     std::int16_t num1 = 0;
     std::int16_t num2 = 0;
@@ -22,7 +39,7 @@ struct Fact {
 // Everything starts at 0; the fact table is meaningful only once preptable
 // has built it.
 struct Data {
-    std::int16_t optype = 0;  // 1 addition, 2 subtraction, 3 multiplication
+    std::int16_t optype = 0;  // optype::kAddition .. kMultiplication
     std::int16_t totalprobs = 0;
     std::int16_t shockleft = 0;
     std::int16_t reviewgap = 0;
@@ -41,7 +58,7 @@ struct Data {
     std::int32_t elapsed = 0;
     std::int32_t timelimit = 0;
     std::int32_t numlimit = 0;
-    std::int16_t endmode = 0;
+    std::int16_t endmode = 0;  // endmode::kTimeReached .. kEitherReached
     std::int16_t totalright = 0;
     std::int16_t retireat = 0;
     Array1<std::int16_t, kMaxFacts> pool;

@@ -40,17 +40,17 @@ void Tallyquip::preptable()
             continue;
         }
         switch (data_.optype) {
-        case 1:
+        case optype::kAddition:
             for (int j = 1; j <= reach; ++j) {
                 add(i, j, i + j);
             }
             break;
-        case 2:
+        case optype::kSubtraction:
             for (int j = i + 1; j <= reach; ++j) {
                 add(j, i, j - i);
             }
             break;
-        case 3:
+        case optype::kMultiplication:
             for (int j = 1; j <= 10; ++j) {
                 add(i, j, i * j);
             }

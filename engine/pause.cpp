@@ -10,7 +10,7 @@ void Tallyquip::Stop_Click()
     Timershock.setEnabled(false);
     countdown.setEnabled(false);
     keeptime.setEnabled(false);
-    stateall(1);
+    stateall(panel::kOpen);
 }
 
 }  // namespace korvane

@@ -3,36 +3,19 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "fact_text.h"
 #include "number_text.h"
 #include "tallyquip.h"
 
 namespace korvane {
 
-namespace {
-
-const char* operatorText(int optype)
-{
-    switch (optype) {
-    case 1:
-        return " + ";
-    case 2:
-        return " - ";
-    default:
-        return " x ";
-    }
-}
-
-}  // namespace
-
-std::int16_t Tallyquip::readShockSeconds() { return korvane::readShockSeconds(ShockTime.Text(), settings_); }
-
-void Tallyquip::generate()
+bool Tallyquip::generate()
 {
     // Every fact has left play (or none was built): nothing can be drawn,
     // so the run ends here the way the end test ends it; nothing is booked.
     if (data_.poolcount < 1) {
         Stop_Click();
-        return;
+        return false;
     }
 
     data_.pickslot = static_cast<std::int16_t>(static_cast<int>(std::floor(rnd() * 223.0)) % data_.poolcount + 1);
@@ -55,12 +38,12 @@ void Tallyquip::generate()
             const int a = randomDigit();
             const int b = randomDigit();
             switch (data_.optype) {
-            case 1: {
+            case optype::kAddition: {
                 const int c = randomDigit();
                 candidate = a + c + (b % 2) * data_.plusten;
                 break;
             }
-            case 2: {
+            case optype::kSubtraction: {
                 const int c = randomDigit();
                 candidate = std::abs(c - a + (b % 2) * data_.plusten);
                 break;
@@ -74,16 +57,17 @@ void Tallyquip::generate()
     }
     data_.choices(data_.rightslot) = fact.answer;
 
-    cap.setCaption(digits(fact.num1) + operatorText(data_.optype) + digits(fact.num2));
+    cap.setCaption(factText(data_.optype, fact));
     for (int k = 0; k <= 2; ++k) {
         but(k).setCaption(digits(data_.choices(k + 1)));
     }
-    data_.shockleft = readShockSeconds();
+    data_.shockleft = readShockSeconds(ShockTime.Text(), settings_);
 
     // Each problem gets its full answer time, also when Start replaces a
     // problem whose clocks are still running.
     Timershock.start();
     countdown.start();
+    return true;
 }
 
 }  // namespace korvane

@@ -8,7 +8,7 @@ namespace korvane {
 
 void Tallyquip::Form_Load()
 {
-    data_.endmode = 2;
+    data_.endmode = endmode::kCountReached;
     data_.elapsed = 0;
     random_.seedFromClock();
     data_.totalright = 0;
@@ -19,12 +19,12 @@ void Tallyquip::Form_Load()
     NumRepeat.setText("    3");
     ShockTime.setText("   5");
     wrongnum.setText("    5");
-    stateall(1);
+    stateall(panel::kOpen);
 }
 
 void Tallyquip::applyPlusTenRule()
 {
-    if (data_.optype == 3) {
+    if (data_.optype == optype::kMultiplication) {
         ck(10).setValue(0);  // raises ck_Click when it was ticked
         ck(10).setEnabled(false);
     } else {
@@ -41,12 +41,12 @@ void Tallyquip::Getpref()
     data_.wrongrepeat = readWrongRepeat(wrongnum.Text(), settings_);
     for (int i = 0; i <= 3; ++i) {
         if (setp(i).Value()) {
-            data_.endmode = static_cast<std::int16_t>(i + 1);
+            data_.endmode = static_cast<std::int16_t>(endmode::kTimeReached + i);
         }
     }
     for (int i = 0; i <= 2; ++i) {
         if (Option1(i).Value()) {
-            data_.optype = static_cast<std::int16_t>(i + 1);
+            data_.optype = static_cast<std::int16_t>(optype::kAddition + i);
         }
     }
     applyPlusTenRule();
@@ -54,7 +54,7 @@ void Tallyquip::Getpref()
 
 void Tallyquip::stateall(int flag)
 {
-    const bool open = flag != 0;
+    const bool open = flag != panel::kLocked;
     for (int i = 0; i <= 10; ++i) {
         ck(i).setEnabled(open);
     }
@@ -94,17 +94,14 @@ void Tallyquip::Start_Click()
         data_.started = 1;
         Getpref();
         preptable();
-        generate();
     } else {
         Getpref();
-        generate();
     }
     // generate ends the run at once when the pool is empty; the panel must
     // then stay open rather than lock over a run that is not going.
-    if (!keeptime.Enabled()) {
-        return;
+    if (generate()) {
+        stateall(panel::kLocked);
     }
-    stateall(0);
 }
 
 }  // namespace korvane

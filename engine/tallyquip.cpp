@@ -55,14 +55,14 @@ std::vector<std::string> shockTimeItems()
 }  // namespace
 
 Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsWindow& pf)
-    : but([](int i) { return std::make_unique<CommandButton>(indexed("but", i), std::to_string(i + 1)); }),
-      ck([](int i) { return std::make_unique<CheckBox>(indexed("ck", i), i < 10 ? 1 : 0); }),
-      maxtime("maxtime", "Maxtime", maxtimeItems()),
-      MaxNum("MaxNum", "MaxNum", maxNumItems()),
-      wrongnum("wrongnum", "Combo1", wrongnumItems()),
-      NumRepeat("NumRepeat", "NumRepeat", numRepeatItems()),
-      ShockTime("ShockTime", "ShockTime", shockTimeItems()),
-      pic([](int i) { return std::make_unique<Picture>(indexed("pic", i), i == 0); }),
+    : but([this](int i) { return std::make_unique<CommandButton>(*this, indexed("but", i), std::to_string(i + 1)); }),
+      ck([this](int i) { return std::make_unique<CheckBox>(*this, indexed("ck", i), i < 10 ? 1 : 0); }),
+      maxtime(*this, "maxtime", "Maxtime", maxtimeItems()),
+      MaxNum(*this, "MaxNum", "MaxNum", maxNumItems()),
+      wrongnum(*this, "wrongnum", "Combo1", wrongnumItems()),
+      NumRepeat(*this, "NumRepeat", "NumRepeat", numRepeatItems()),
+      ShockTime(*this, "ShockTime", "ShockTime", shockTimeItems()),
+      pic([this](int i) { return std::make_unique<Picture>(*this, indexed("pic", i), i == 0); }),
       data_(data),
       random_(random),
       tpop_(tpop),
@@ -86,25 +86,6 @@ Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, Resu
     keeptime.onTimer = [this] { keeptime_Timer(); };
     countdown.onTimer = [this] { countdown_Timer(); };
     Timershock.onTimer = [this] { Timershock_Timer(); };
-
-    // Every control the pupil can click on this window shares one gate,
-    // closed while the modal time-out popup is up.
-    for (int i = 0; i < but.count(); ++i) {
-        but(i).setInputGate(&gate_);
-    }
-    for (int i = 0; i < ck.count(); ++i) {
-        ck(i).setInputGate(&gate_);
-    }
-    for (int i = 0; i < Option1.count(); ++i) {
-        Option1(i).setInputGate(&gate_);
-    }
-    for (int i = 0; i < setp.count(); ++i) {
-        setp(i).setInputGate(&gate_);
-    }
-    for (Control* c : std::initializer_list<Control*>{&Start, &Stop, &clear, &results, &selectall, &unselect, &maxtime,
-                                                      &MaxNum, &wrongnum, &NumRepeat, &ShockTime}) {
-        c->setInputGate(&gate_);
-    }
 }
 
 double Tallyquip::rnd() { return clampUnit(random_.next()); }

@@ -25,7 +25,24 @@
 
 namespace korvane {
 
-class Tallyquip {
+// The pictures of showpic: pic(n) for each.
+namespace picture {
+inline constexpr int kLogo = 0;     // at start-up and after Reset
+inline constexpr int kTimeOut = 1;  // three question marks
+inline constexpr int kRight = 2;    // a smiling face
+inline constexpr int kWrong = 3;    // a surprised face
+}  // namespace picture
+
+// The flag of stateall: whether the settings panel is open (between runs)
+// or locked with the answer buttons usable (during a run).
+namespace panel {
+inline constexpr int kLocked = 0;
+inline constexpr int kOpen = 1;
+}  // namespace panel
+
+// Every control below is made on this window (the base), so a modal wait
+// that closes the window's input reaches all of them.
+class Tallyquip : public ControlWindow {
 public:
     static constexpr const char* kCaption = "Belquist:Korvane";
 
@@ -34,18 +51,18 @@ public:
     Tallyquip& operator=(const Tallyquip&) = delete;
 
     // ---- named controls --------------------------------------------------
-    Label cap{"cap", "Tallyquip"};
-    Label score{"score", "Score"};
-    Label Timecap{"Timecap", "Time"};
+    Label cap{*this, "cap", "Tallyquip"};
+    Label score{*this, "score", "Score"};
+    Label Timecap{*this, "Timecap", "Time"};
     ControlArray<CommandButton, 3> but;
-    CommandButton Start{"Start", "Start"};
-    CommandButton Stop{"Stop", "Pause"};
-    CommandButton clear{"clear", "Reset"};
-    CommandButton results{"results", "Results"};
-    CommandButton selectall{"selectall", "Select All"};
-    CommandButton unselect{"unselect", "Unselect"};
-    OptionGroup Option1{"Option1", {"( + )", "( - )", "( x )"}, 0};
-    OptionGroup setp{"setp", {"Time", "Number", "More", "Less"}, 1};
+    CommandButton Start{*this, "Start", "Start"};
+    CommandButton Stop{*this, "Stop", "Pause"};
+    CommandButton clear{*this, "clear", "Reset"};
+    CommandButton results{*this, "results", "Results"};
+    CommandButton selectall{*this, "selectall", "Select All"};
+    CommandButton unselect{*this, "unselect", "Unselect"};
+    OptionGroup Option1{*this, "Option1", {"( + )", "( - )", "( x )"}, 0};
+    OptionGroup setp{*this, "setp", {"Time", "Number", "More", "Less"}, 1};
     ControlArray<CheckBox, 11> ck;
     ComboBox maxtime;
     ComboBox MaxNum;
@@ -67,7 +84,9 @@ public:
     void prepc();
     void zerotable();
     void preptable();
-    void generate();
+    // Shows the next problem; false when no fact is left in play and the
+    // run has ended instead.
+    bool generate();
     void showpic(int n);
     void but_Click(int Index);
     void stackadd();
@@ -89,8 +108,6 @@ public:
 
     // Every timer of the window, for a clock to drive.
     std::array<Timer*, 3> timers() { return {&keeptime, &countdown, &Timershock}; }
-    // True while the modal time-out popup blocks this window.
-    bool inputBlocked() const { return gate_.blocked; }
 
     Data& data() { return data_; }
     const Data& data() const { return data_; }
@@ -99,14 +116,12 @@ private:
     double rnd();
     int randomDigit();
     void applyPlusTenRule();
-    std::int16_t readShockSeconds();
 
     Data& data_;
     RandomSource& random_;
     FeedbackPopup& tpop_;
     ResultsWindow& pf_;
     SettingsMemory settings_;
-    InputGate gate_;
     bool closed_ = false;
 };
 

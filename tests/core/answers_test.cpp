@@ -153,6 +153,20 @@ TEST_P(TimeOut, WaitsOnAModalPopupThenBooksAMiss)
         r->but(0).click();
         r->but(1).click();
         r->but(2).click();
+        // Every control made on the window is held by the wait, whatever kind.
+        for (Control* control : r->controls()) {
+            if (auto* button = dynamic_cast<CommandButton*>(control)) {
+                button->click();
+            } else if (auto* box = dynamic_cast<CheckBox*>(control)) {
+                box->click();
+            } else if (auto* option = dynamic_cast<OptionButton*>(control)) {
+                option->click();
+            } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+                const std::string text = combo->Text();
+                combo->typeText("9");
+                EXPECT_EQ(combo->Text(), text) << combo->name();
+            }
+        }
         EXPECT_EQ(describe(r), before);
         EXPECT_EQ(r.data.totalprobs, 0);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -22,7 +23,8 @@ using Times = std::vector<std::int64_t>;
 TEST(CheckBoxEvents, ProgramChangeRaisesClickBeforeTheSetterReturnsAlsoWhileDisabled)
 {
     for (const bool enabled : {true, false}) {
-        CheckBox box("ck(3)", 0);
+        ControlWindow window;
+        CheckBox box(window, "ck(3)", 0);
         box.setEnabled(enabled);
         bool returned = false;
         std::vector<std::pair<int, bool>> seen;  // value seen by the handler; had the setter returned?
@@ -37,17 +39,16 @@ TEST(CheckBoxEvents, ProgramChangeRaisesClickBeforeTheSetterReturnsAlsoWhileDisa
 
 TEST(PupilInput, DisabledOrBlockedControlsIgnoreClicks)
 {
-    InputGate gate;
-    CommandButton button("Start", "Start");
-    CheckBox box("ck(1)", 0);
-    OptionGroup group("Option1", {"( + )", "( - )", "( x )"}, 0);
+    ControlWindow window;
+    CommandButton button(window, "Start", "Start");
+    CheckBox box(window, "ck(1)", 0);
+    OptionGroup group(window, "Option1", {"( + )", "( - )", "( x )"}, 0);
     int clicks = 0;
     std::vector<Control*> controls{&button, &box, &group(2)};
     button.onClick = box.onClick = group(2).onClick = [&] { ++clicks; };
     const auto setAll = [&](bool enabled) {
         for (Control* c : controls) {
             c->setEnabled(enabled);
-            c->setInputGate(&gate);
         }
     };
     const auto clickAll = [&] {
@@ -62,11 +63,11 @@ TEST(PupilInput, DisabledOrBlockedControlsIgnoreClicks)
     EXPECT_TRUE(group(0).Value());
 
     setAll(true);
-    gate.blocked = true;  // a modal popup is up
+    window.setInputBlocked(true);  // a modal popup is up
     clickAll();
     EXPECT_EQ(clicks, 0);
 
-    gate.blocked = false;
+    window.setInputBlocked(false);
     clickAll();
     box.click();  // a second click toggles back
     EXPECT_EQ(clicks, 4);
@@ -74,9 +75,51 @@ TEST(PupilInput, DisabledOrBlockedControlsIgnoreClicks)
     EXPECT_TRUE(group(2).Value());
 }
 
+TEST(PupilInput, AControlMadeOnABlockedWindowIsBlockedToo)
+{
+    ControlWindow window;
+    window.setInputBlocked(true);
+    CommandButton late(window, "late", "Late");
+    int clicks = 0;
+    late.onClick = [&] { ++clicks; };
+    late.click();
+    EXPECT_EQ(clicks, 0);
+    window.setInputBlocked(false);
+    late.click();
+    EXPECT_EQ(clicks, 1);
+}
+
+// Timers and sounds keep their own rules: nothing can treat them as plain
+// controls and switch a timer on past its fresh-period rule.
+static_assert(!std::is_convertible_v<Timer&, Control&>);
+static_assert(!std::is_convertible_v<SoundRequest&, Control&>);
+
+TEST(Sounds, EachRequestCallsThePlayerOnce)
+{
+    SoundRequest chime("scor");
+    int heard = 0;
+    chime.onPlay = [&] { ++heard; };
+    chime.play();
+    chime.play();
+    EXPECT_EQ(heard, 2);
+    EXPECT_EQ(chime.plays(), 2);
+}
+
+TEST(ObserverDeathTest, ReplacingAnObserverIsLoudInDebugBuilds)
+{
+    ControlWindow window;
+    Label label(window, "cap", "");
+    label.setObserver([] {});
+    EXPECT_DEBUG_DEATH(label.setObserver([] {}), "observer is already set");
+    label.clearObserver();
+    label.setObserver([] {});  // after a clear, a new view may bind
+    EXPECT_TRUE(label.observed());
+}
+
 TEST(OptionGroups, ChoosingSelectsOneClearsTheRestAndRaisesItsClick)
 {
-    OptionGroup group("setp", {"Time", "Number", "More", "Less"}, 1);
+    ControlWindow window;
+    OptionGroup group(window, "setp", {"Time", "Number", "More", "Less"}, 1);
     std::vector<int> raised;
     for (int i = 0; i < group.count(); ++i) {
         group(i).onClick = [&, i] {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rig.h"
+#include "support/run_state_check.h"
 
 namespace korvane::testing {
 
@@ -88,21 +89,15 @@ inline std::string expectedAnswerLine(const Data& d, const Fact& f)
 }
 
 // How many facts a table of the chosen operation and numbers holds.
-inline int expectedFactCount(const Data& d)
+inline int expectedFactCount(const Data& d) { return checks::expectedFactCount(d); }
+
+// A check of the shared invariants as a GoogleTest result.
+inline ::testing::AssertionResult holds(const checks::Broken& broken)
 {
-    int n = 0;
-    for (int i = 1; i <= 10; ++i) {
-        if (d.numsel(i) != 1) {
-            continue;
-        }
-        switch (d.optype) {
-        case 1: n += 10 + d.plusten; break;
-        case 2: n += 10 + d.plusten - i; break;
-        case 3: n += 10; break;
-        default: break;
-        }
+    if (broken) {
+        return ::testing::AssertionFailure() << *broken;
     }
-    return n;
+    return ::testing::AssertionSuccess();
 }
 
 // Where a fact stands in its life: "play", "review <n>", "out by right",
@@ -128,45 +123,14 @@ inline std::string lifeState(const Data& d, int fact)
            ", review " + std::to_string(review);
 }
 
-// Ends an AssertionResult function with a failure when `cond` is false.
-#define RUN_REQUIRE(cond, what)                              \
-    if (!(cond)) {                                           \
-        return ::testing::AssertionFailure() << what; \
-    }
-
 // The invariants of the drill state between problems, and counts that no
 // booking may break.
 inline ::testing::AssertionResult dataInvariants(const Data& d)
 {
-    const int n = expectedFactCount(d);
-    RUN_REQUIRE(d.poolcount >= 0 && d.poolcount <= n, "poolcount " << d.poolcount << " with " << n << " facts");
-    std::vector<int> inPool(kMaxFacts + 1, 0);
-    std::vector<int> onStack(kMaxFacts + 1, 0);
-    for (int x = 1; x <= d.poolcount; ++x) {
-        const int f = d.pool(x);
-        RUN_REQUIRE(f >= 1 && f <= n && inPool[f]++ == 0, "pool(" << x << ") = " << f << ": outside or twice");
+    if (auto broken = checks::poolAndStack(d)) {
+        return holds(broken);
     }
-    RUN_REQUIRE(d.stackcount >= 0 && d.stackcount <= d.poolcount, "stackcount " << d.stackcount);
-    for (int x = 1; x <= d.stackcount; ++x) {
-        const int f = d.reviewstack(x);
-        RUN_REQUIRE(f >= 1 && f <= n && onStack[f]++ == 0 && inPool[f] == 1 && d.facts(f).review >= 1,
-                    "reviewstack(" << x << ") = " << f << ": twice, not in play or review below 1");
-    }
-    int right = 0;
-    int wrong = 0;
-    for (int f = 1; f <= n; ++f) {
-        const int review = d.facts(f).review;
-        RUN_REQUIRE(!(inPool[f] && !onStack[f]) || review == -1, "fact " << f << " in play, review " << review);
-        RUN_REQUIRE(inPool[f] || review == -1 || review == 0, "fact " << f << " out of play, review " << review);
-        right += d.facts(f).timesright;
-        wrong += d.facts(f).timeswrong;
-    }
-    RUN_REQUIRE(d.totalright >= 0 && d.totalright <= d.totalprobs && right <= d.totalright &&
-                    wrong <= d.totalprobs - d.totalright,
-                "counts " << d.totalright << " / " << d.totalprobs << ", facts " << right << " right, " << wrong
-                          << " wrong");
-    RUN_REQUIRE(d.optype != 3 || d.plusten == 0, "plus-ten in force under multiplication");
-    return ::testing::AssertionSuccess();
+    return holds(checks::counts(d));
 }
 
 // Every settings control; the plus-ten box is left out when `withPlusTen`
@@ -219,33 +183,8 @@ inline int visiblePicture(Rig& r)
 // Paused or Ended. A running problem must also be shown as it is stored.
 inline ::testing::AssertionResult runStateRow(Rig& r)
 {
-    Tallyquip& w = *r;
-    const Data& d = r.data;
-    RUN_REQUIRE(!w.inputBlocked(), "input blocked outside a time-out wait");
-    if (!w.keeptime.Enabled()) {
-        RUN_REQUIRE(!w.countdown.Enabled() && !w.Timershock.Enabled(), "a problem clock runs without the run clock");
-        RUN_REQUIRE(allEnabled(settingsControls(r, false), true) && w.results.Enabled() &&
-                        answerButtonsEnabled(r, false),
-                    "stopped, but the settings are not open or an answer button is enabled");
-        RUN_REQUIRE(w.Timecap.Caption() == "Time", "stopped, but Timecap reads '" << w.Timecap.Caption() << "'");
-        RUN_REQUIRE(d.started == 0 || d.started == 1, "started " << d.started);
-        return ::testing::AssertionSuccess();
-    }
-    RUN_REQUIRE(d.started == 1 && w.countdown.Enabled() && w.Timershock.Enabled(),
-                "running, but started " << d.started << ", countdown " << w.countdown.Enabled() << ", answer clock "
-                                        << w.Timershock.Enabled());
-    RUN_REQUIRE(allEnabled(settingsControls(r), false) && !w.results.Enabled() && answerButtonsEnabled(r, true),
-                "running, but the settings are not locked or an answer button is disabled");
-    RUN_REQUIRE(countOf(poolOf(d), d.curfact) == 1, "the fact on display, " << d.curfact << ", is not in play");
-    const Fact& f = d.facts(d.curfact);
-    RUN_REQUIRE(w.cap.Caption() == problemText(d, f), "cap reads '" << w.cap.Caption() << "'");
-    for (int k = 0; k <= 2; ++k) {
-        RUN_REQUIRE((w.but(k).Caption() == std::to_string(f.answer)) == (k == d.rightslot - 1),
-                    "but(" << k << ") reads " << w.but(k).Caption() << ", answer " << f.answer);
-    }
-    const auto left = r.clock.untilNextTick(w.Timershock);
-    RUN_REQUIRE(left > 0 && left <= w.Timershock.Interval(), "answer clock due in " << left << " ms");
-    return ::testing::AssertionSuccess();
+    checks::RunState state{};
+    return holds(checks::runState(*r, r.data, &r.clock, state));
 }
 
 // Everything the pupil can see on the main window and the run's counts, as

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "run_helpers.h"
+#include "support/booking_check.h"
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -74,10 +75,15 @@ private:
         const bool takes = button.Enabled() && !r->inputBlocked();
         const bool isRight = takes && index + 1 == r.data.rightslot;
         const Data before = r.data;
+        checks::Booking booking;
+        if (takes) {
+            EXPECT_TRUE(holds(checks::bookingBefore(r.data, isRight, booking))) << event_;
+        }
         button.click();
         if (!takes) {
             return;
         }
+        EXPECT_TRUE(holds(checks::bookedOnce(booking, r.data))) << event_;
         ++probs_;
         if (isRight) {
             ++right_;
@@ -194,6 +200,7 @@ private:
         EXPECT_EQ(r->beep.plays(), beeps_);
         EXPECT_EQ(r.data.lastright, 0);
         EXPECT_TRUE(dataInvariants(r.data));
+        EXPECT_TRUE(holds(checks::windowState(*r, r.data)));
         EXPECT_TRUE(runStateRow(r));
         if (r.data.started == 0) {
             EXPECT_FALSE(r->keeptime.Enabled()) << "running while idle";

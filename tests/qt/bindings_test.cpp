@@ -135,9 +135,9 @@ void BindingsTest::chimeCountsEveryRequestAndNeverBlocks()
 
 void BindingsTest::aCheckBoxTheModelRefusesSnapsBack()
 {
-    CheckBox model("ck(0)", 1);
-    InputGate gate{true};  // a modal popup is up
-    model.setInputGate(&gate);
+    ControlWindow window;
+    CheckBox model(window, "ck(0)", 1);
+    window.setInputBlocked(true);  // a modal popup is up
     int clicks = 0;
     model.onClick = [&] { ++clicks; };
     QCheckBox box;
@@ -148,7 +148,7 @@ void BindingsTest::aCheckBoxTheModelRefusesSnapsBack()
     QCOMPARE(model.Value(), 1);
     QCOMPARE(clicks, 0);
 
-    gate.blocked = false;
+    window.setInputBlocked(false);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
     QVERIFY(!box.isChecked());
     QCOMPARE(model.Value(), 0);
@@ -157,7 +157,8 @@ void BindingsTest::aCheckBoxTheModelRefusesSnapsBack()
 
 void BindingsTest::aCheckBoxValueSetByTheProgramShowsWithoutAClick()
 {
-    CheckBox model("ck(10)", 0);
+    ControlWindow window;
+    CheckBox model(window, "ck(10)", 0);
     int clicks = 0;
     model.onClick = [&] { ++clicks; };
     QCheckBox box;
@@ -174,7 +175,8 @@ void BindingsTest::aCheckBoxValueSetByTheProgramShowsWithoutAClick()
 
 void BindingsTest::anOptionGroupShowsOnlyTheModelsChoice()
 {
-    OptionGroup model("Option1", {"( + )", "( - )", "( x )"}, 0);
+    ControlWindow window;
+    OptionGroup model(window, "Option1", {"( + )", "( - )", "( x )"}, 0);
     QWidget parent;
     std::vector<QRadioButton*> radios;
     for (int i = 0; i < 3; ++i) {
@@ -202,7 +204,8 @@ void BindingsTest::anOptionGroupShowsOnlyTheModelsChoice()
 
 void BindingsTest::aComboFollowsTheProgramWithoutEchoingItBack()
 {
-    ComboBox model("maxtime", "Maxtime", {"   1", "   3 "});
+    ControlWindow window;
+    ComboBox model(window, "maxtime", "Maxtime", {"   1", "   3 "});
     QComboBox combo;
     combo.setEditable(true);
     binding::bindComboBox(model, combo);
@@ -219,9 +222,9 @@ void BindingsTest::aComboFollowsTheProgramWithoutEchoingItBack()
 
 void BindingsTest::aButtonTheModelBlocksDoesNothing()
 {
-    CommandButton model("Start", "Start");
-    InputGate gate{true};
-    model.setInputGate(&gate);
+    ControlWindow window;
+    CommandButton model(window, "Start", "Start");
+    window.setInputBlocked(true);
     int clicks = 0;
     model.onClick = [&] { ++clicks; };
     QPushButton button;
@@ -229,7 +232,7 @@ void BindingsTest::aButtonTheModelBlocksDoesNothing()
     QCOMPARE(button.text(), QStringLiteral("Start"));
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 0);
-    gate.blocked = false;
+    window.setInputBlocked(false);
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 1);
     model.setCaption("12");
@@ -239,7 +242,8 @@ void BindingsTest::aButtonTheModelBlocksDoesNothing()
 void BindingsTest::aWidgetGoneBeforeItsModelIsNoHarm()
 {
     // A popup's labels are made afresh on each Load; the model stays.
-    Label model("giveanswer", "");
+    ControlWindow window;
+    Label model(window, "giveanswer", "");
     {
         QLabel first;
         binding::bindLabel(model, first);
@@ -247,6 +251,7 @@ void BindingsTest::aWidgetGoneBeforeItsModelIsNoHarm()
         QCOMPARE(first.text(), QStringLiteral("7 + 5 = 12"));
     }
     model.setCaption("6 + 9 = 15");  // nothing left to show it
+    model.clearObserver();          // as the popup's Unload does
     QLabel second;
     binding::bindLabel(model, second);
     QCOMPARE(second.text(), QStringLiteral("6 + 9 = 15"));

@@ -124,8 +124,8 @@ MainWindow::MainWindow(Tallyquip& model)
 
 MainWindow::~MainWindow()
 {
-    model_.scor.setObserver(nullptr);
-    model_.beep.setObserver(nullptr);
+    model_.scor.onPlay = nullptr;
+    model_.beep.onPlay = nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -250,21 +250,9 @@ void MainWindow::buildSound()
     holder->setObjectName(binding::toQt(model_.scor.name()));
     holder->setGeometry(layout::pixels(layout::mainPlace(model_.scor.name()).box));
 
-    // Each new play request sounds once; other notifications are not plays.
-    chimesPlayed_ = model_.scor.plays();
-    model_.scor.setObserver([this] {
-        while (chimesPlayed_ < model_.scor.plays()) {
-            ++chimesPlayed_;
-            chime_->play();
-        }
-    });
-    beepsSounded_ = model_.beep.plays();
-    model_.beep.setObserver([this] {
-        while (beepsSounded_ < model_.beep.plays()) {
-            ++beepsSounded_;
-            QApplication::beep();
-        }
-    });
+    // Each play request sounds once.
+    model_.scor.onPlay = [this] { chime_->play(); };
+    model_.beep.onPlay = [] { QApplication::beep(); };
 }
 
 void MainWindow::buildTimers()

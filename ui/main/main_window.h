@@ -39,8 +39,6 @@ private:
     EnterPressesButton* enterKey_;    // child of this
     QWidget* valueFrame_ = nullptr;   // child of this
     QWidget* timeFrame_ = nullptr;    // child of this
-    int chimesPlayed_ = 0;
-    int beepsSounded_ = 0;
 };
 
 }  // namespace korvane

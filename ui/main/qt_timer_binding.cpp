@@ -18,7 +18,7 @@ QtTimerBinding::QtTimerBinding(Timer& model, QObject* parent)
     }
 }
 
-QtTimerBinding::~QtTimerBinding() { model_.setObserver(nullptr); }
+QtTimerBinding::~QtTimerBinding() { model_.clearObserver(); }
 
 void QtTimerBinding::follow()
 {

@@ -9,7 +9,7 @@ void Tallyquip::Option1_Click(int /*index*/)
 {
     for (int i = 0; i <= 2; ++i) {
         if (Option1(i).Value()) {
-            data_.optype = static_cast<std::int16_t>(i + 1);
+            data_.optype = static_cast<std::int16_t>(optype::kAddition + i);
         }
     }
     applyPlusTenRule();

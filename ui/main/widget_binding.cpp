@@ -281,15 +281,4 @@ void bindPicture(Picture& model, QLabel& widget)
     sync();
 }
 
-void bindEnabled(Control& model, QWidget& widget)
-{
-    auto sync = [&model, view = QPointer<QWidget>(&widget)] {
-        if (view) {
-            view->setEnabled(model.Enabled());
-        }
-    };
-    model.setObserver(sync);
-    sync();
-}
-
 }  // namespace korvane::binding

@@ -70,7 +70,5 @@ void bindCheckBox(CheckBox& model, QCheckBox& widget);
 void bindOptionGroup(OptionGroup& model, std::span<QRadioButton* const> widgets);
 void bindComboBox(ComboBox& model, QComboBox& widget);
 void bindPicture(Picture& model, QLabel& widget);
-// For controls whose only mirrored property is Enabled.
-void bindEnabled(Control& model, QWidget& widget);
 
 }  // namespace korvane::binding

@@ -1,14 +1,11 @@
 #include "tpop.h"
 
+#include "engine/fact_text.h"
 #include "engine/number_text.h"
 
 namespace korvane {
 
-std::string answerLine(int optype, const Fact& fact)
-{
-    const char* op = optype == 1 ? " + " : optype == 2 ? " - " : " x ";
-    return digits(fact.num1) + op + digits(fact.num2) + " = " + digits(fact.answer);
-}
+std::string answerLine(int optype, const Fact& fact) { return factText(optype, fact) + " = " + digits(fact.answer); }
 
 Tpop::Tpop(const Data& data) : data_(data)
 {
@@ -74,6 +71,7 @@ void Tpop::Unload()
     if (view_ != nullptr) {
         view_->destroyed();
     }
+    releaseObservers();  // the next Load makes a fresh view that binds them
 }
 
 void Tpop::kill_Click() { Unload(); }

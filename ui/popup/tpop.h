@@ -24,15 +24,15 @@ public:
 // The answer line for a fact: "7 + 5 = 12", "14 - 6 = 8", "3 x 9 = 27".
 std::string answerLine(int optype, const Fact& fact);
 
-class Tpop final : public FeedbackPopup {
+class Tpop final : public FeedbackPopup, public ControlWindow {
 public:
     static constexpr const char* kCaption = "Belquist:MessageBox";
 
     explicit Tpop(const Data& data);
 
-    Label Label1{"Label1", ""};
-    Label giveanswer{"giveanswer", ""};
-    CommandButton kill{"kill", "OK"};
+    Label Label1{*this, "Label1", ""};
+    Label giveanswer{*this, "giveanswer", ""};
+    CommandButton kill{*this, "kill", "OK"};
 
     bool IsLoaded() const override { return loaded_; }
     void Load() override;

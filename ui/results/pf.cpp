@@ -57,6 +57,7 @@ void Pf::Unload()
     if (view_ != nullptr) {
         view_->destroyed();
     }
+    releaseObservers();  // the next Load makes a fresh view that binds them
 }
 
 void Pf::Form_Load()
@@ -98,7 +99,7 @@ std::pair<int, int> Pf::cellCounts(const FactIndex& index, int row, int column) 
 {
     int num1 = row;
     int num2 = column;
-    if (data_.optype == 2) {
+    if (data_.optype == optype::kSubtraction) {
         num1 = column;
         num2 = row;
     }

@@ -22,16 +22,16 @@ public:
     virtual void show() = 0;       // show and bring to the front
 };
 
-class Pf final : public ResultsWindow {
+class Pf final : public ResultsWindow, public ControlWindow {
 public:
     static constexpr const char* kCaption = "ScoreResults";
 
     explicit Pf(const Data& data);
 
-    DrawingArea dt{"dt"};
-    CommandButton show10{"show10", "Show 1-10"};
-    CommandButton show20{"show20", "Show 11-20"};
-    CommandButton okclose{"okclose", "Close"};
+    DrawingArea dt{*this, "dt"};
+    CommandButton show10{*this, "show10", "Show 1-10"};
+    CommandButton show20{*this, "show20", "Show 11-20"};
+    CommandButton okclose{*this, "okclose", "Close"};
 
     void Load() override;
     void ShowModeless() override;
