@@ -12,14 +12,17 @@ build_dir="${KORVANE_BUILD_DIR:-build}"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-wayland libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation2 fonts-comic-neue
 )
 if [ "$mode" = test ]; then
   # Headless window tests and the end-to-end run under a virtual X server.
   # The accessibility check reads the running program over AT-SPI.
+  # The same run on a headless Wayland compositor, with a sound server
+  # whose streams show that the chime and the bell reach it.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
-             dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+             weston pulseaudio pulseaudio-utils)
 fi
 
 missing=()

@@ -30,7 +30,7 @@ done
 say() { echo "== $*" >&2; }
 
 # ---- what the build and the runs need --------------------------------------
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libcanberra-dev
           fonts-liberation2 fonts-comic-neue libbenchmark-dev xvfb)
 missing=()
 for p in "${packages[@]}"; do

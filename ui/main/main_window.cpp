@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -99,7 +98,7 @@ constexpr std::array kSpokenNames{
 }  // namespace
 
 MainWindow::MainWindow(Tallyquip& model)
-    : model_(model), chime_(new Chime(QUrl(QStringLiteral("qrc:/assets/chime.wav")), this)),
+    : model_(model), sounds_(new Sounds(Sounds::findChimeFile(), this)),
       enterKey_(new EnterPressesButton(this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
@@ -255,14 +254,14 @@ void MainWindow::buildSound()
     model_.scor.setObserver([this] {
         while (chimesPlayed_ < model_.scor.plays()) {
             ++chimesPlayed_;
-            chime_->play();
+            sounds_->chime();
         }
     });
     beepsSounded_ = model_.beep.plays();
     model_.beep.setObserver([this] {
         while (beepsSounded_ < model_.beep.plays()) {
             ++beepsSounded_;
-            QApplication::beep();
+            sounds_->bell();
         }
     });
 }

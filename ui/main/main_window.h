@@ -8,7 +8,7 @@
 
 namespace korvane {
 
-class Chime;
+class Sounds;
 class EnterPressesButton;
 
 class MainWindow : public QWidget {
@@ -18,7 +18,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
 
-    const Chime& chime() const { return *chime_; }
+    const Sounds& sounds() const { return *sounds_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,7 +35,7 @@ private:
     void orderTabs();
 
     Tallyquip& model_;
-    Chime* chime_;                    // child of this
+    Sounds* sounds_;                  // child of this
     EnterPressesButton* enterKey_;    // child of this
     QWidget* valueFrame_ = nullptr;   // child of this
     QWidget* timeFrame_ = nullptr;    // child of this
