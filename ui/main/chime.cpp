@@ -1,5 +1,7 @@
 #include "chime.h"
 
+#include <utility>
+
 #include <canberra.h>
 
 #include <QApplication>
@@ -12,10 +14,6 @@ namespace korvane {
 
 namespace {
 
-// Long enough for the main window's first frame, short enough to be ready
-// before any pupil can have answered a problem.
-constexpr int kOpenDelayMs = 300;
-
 // Play ids: cancelling the chime's id stops only the chime.
 constexpr uint32_t kChimeId = 1;
 constexpr uint32_t kBellId = 2;
@@ -26,9 +24,11 @@ constexpr const char* kChimeName = "chime.wav";
 
 void Sounds::ContextDeleter::operator()(ca_context* context) const { ca_context_destroy(context); }
 
-Sounds::Sounds(QString chimeFile, QObject* parent) : QObject(parent), chimeFile_(std::move(chimeFile))
+Sounds::Sounds(QString chimeFile, QObject* parent) : QObject(parent), chimeFile_(std::move(chimeFile)) {}
+
+void Sounds::prepare()
 {
-    QTimer::singleShot(kOpenDelayMs, this, [this] { open(); });
+    QTimer::singleShot(0, this, [this] { open(); });
 }
 
 Sounds::~Sounds() = default;

@@ -22,6 +22,9 @@ public:
     explicit Sounds(QString chimeFile, QObject* parent = nullptr);
     ~Sounds() override;
 
+    // Loads the sound library soon, once the events at hand are handled.
+    void prepare();
+
     // Stops the chime if it is still sounding and plays it from the start,
     // so quick right answers each chime.
     void chime();
@@ -44,8 +47,8 @@ private:
     };
 
     // The library loads its sound driver and connects to the sound server:
-    // a few milliseconds that the first frame does not need, so it opens
-    // once the window is up, or at the first sound if that comes earlier.
+    // a few milliseconds and 1.5 MB that the first frame and the settings do
+    // not need, so it opens when asked to prepare, or at the first sound.
     bool open();
 
     QString chimeFile_;

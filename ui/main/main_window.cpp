@@ -187,7 +187,10 @@ void MainWindow::buildButtons()
     for (int i = 0; i < model_.but.count(); ++i) {
         button(this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
     }
-    button(this, model_.Start, fonts::arial(24));
+    auto* start = button(this, model_.Start, fonts::arial(24));
+    // Sounds come only during a run, so the sound library loads when the
+    // pupil presses Start, not while the program sits waiting.
+    connect(start, &QPushButton::pressed, sounds_, &Sounds::prepare);
     button(this, model_.Stop, fonts::arial(24));
     // Results and Reset lie over the empty lower band of the Time frame but
     // belong to the window; made after the frame, they are drawn above it.
