@@ -48,7 +48,7 @@ export XDG_RUNTIME_DIR="$runtime"
 if [ "$platform" = wayland ]; then
   command -v weston >/dev/null || skip "weston missing (weston)"
   socket="korvane-wl-$$"
-  weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config --shell=kiosk-shell.so >"$out/weston.log" 2>&1 &
+  weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config >"$out/weston.log" 2>&1 &
   weston_pid=$!
   for _ in $(seq 1 100); do [ -S "$runtime/$socket" ] && break; sleep 0.1; done
   [ -S "$runtime/$socket" ] || { echo "FAIL: weston did not start" >&2; cat "$out/weston.log" >&2; exit 1; }
