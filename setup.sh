@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Sets Korvane up on a Debian or Ubuntu machine and then either starts it
 # or runs every test headless.
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Starts programs the way a desktop does and measures them from outside,
 // through /proc. Prints rows of the benchmark table on stdout.
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the benchmarks (optimised, in build-bench), runs them all under a
 # virtual X server of their own and prints one markdown table with the date
 # and the machine. Nothing here passes or fails: it measures and prints.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Fuzz target: bytes as a pupil's session with the whole program, headless.
 //
 // Input layout. The first two bytes (big-endian) give the length L of the

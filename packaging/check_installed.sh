@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from a configured build tree, installs it with
 # apt as a user would, starts the installed program in a virtual X server
 # and checks that its window appears.

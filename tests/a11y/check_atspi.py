@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Starts Korvane and reads it through the accessibility tree (AT-SPI), as a
 screen reader would: every control is found by its name, Start is pressed
 through the action interface, and the problem, the answers, the feedback, the

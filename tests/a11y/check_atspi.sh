@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Reads the real program through the accessibility tree, as a screen reader
 # would: a virtual X server, a private D-Bus session (which starts the
 # accessibility bus and registry on demand) and check_atspi.py.

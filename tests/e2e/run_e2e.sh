@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the real program in a virtual X server, clicks Start and answers
 # with the mouse as a pupil would, and checks what the screen shows.
 #   run_e2e.sh PROGRAM OUTPUT_DIR

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The reusable pieces between the models and Qt: the timer binding, the
 // sounds, and widgets that follow a model that has the last word.
 

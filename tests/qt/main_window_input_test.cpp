@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The pupil's input on the main window's real widgets reaches the drill,
 // and what the drill does shows on the widgets.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The main window as the pupil first sees it: every control at its place,
 // with its caption, font, colours, lists, timers and tab order.
 

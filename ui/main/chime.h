@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program's two sounds, played through the desktop's event-sound
 // library (libcanberra), so that they reach the sound server on X11 and

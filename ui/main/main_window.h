@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window Tallyquip: every control at its fixed place, each bound to
 // its model control. It holds no drill state; the model does.

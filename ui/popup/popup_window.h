@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The feedback popup tpop on screen: a parentless dialog bound to the Tpop
 // model. Each Load makes a fresh dialog; Unload closes and deletes it,
