@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Sets Korvane up on a Debian or Ubuntu machine and then either starts it
 # or runs every test headless.
 #
@@ -12,16 +17,19 @@ build_dir="${KORVANE_BUILD_DIR:-build}"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-wayland libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation2 fonts-comic-neue
 )
 if [ "$mode" = test ]; then
   # Headless window tests and the end-to-end run under a virtual X server
   # with a window manager and key auto-repeat (xset). The accessibility
-  # check reads the running program over AT-SPI.
+  # check reads the running program over AT-SPI; the same run on a headless
+  # Wayland compositor, with a sound server whose streams show that the
+  # chime and the bell reach it.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
              x11-xserver-utils metacity
-             dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+             weston pulseaudio pulseaudio-utils)
 fi
 
 missing=()

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // What the drill's handlers cost on their own, without any window: the work
 // a click does before the toolkit draws anything. The whole program is wired
 // as the tests wire it (tests/core/rig.h), with its timers on a virtual clock.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The floor program: a bare Qt Widgets program with one empty window.
 
 #include <QApplication>

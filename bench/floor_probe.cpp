@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The floor program as floor_main.cpp starts it, plus a watch that prints the
 // monotonic time of the window's first paint:
 //   paint <ns>   the first Paint event arrived

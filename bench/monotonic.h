@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The one clock every benchmark program reads, so that times taken in
 // different processes can be subtracted: the steady clock, which on Linux

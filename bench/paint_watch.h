@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Notes when a widget is painted. An event filter sees the widget's Paint
 // event arrive (the toolkit is about to draw it); a call queued from there

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the benchmarks (optimised, in build-bench), runs them all under a
 # virtual X server of their own and prints one markdown table with the date
 # and the machine. Nothing here passes or fails: it measures and prints.
@@ -30,7 +35,7 @@ done
 say() { echo "== $*" >&2; }
 
 # ---- what the build and the runs need --------------------------------------
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libcanberra-dev
           fonts-liberation2 fonts-comic-neue libbenchmark-dev xvfb)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The program exactly as ui/main.cpp starts it, plus a watch on the main
 // window that prints the monotonic time of its first paint:
 //   paint <ns>   the first Paint event arrived

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Rows of the benchmark table, in markdown:
 //   | what | n | min | median | max | target | result |

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The program exactly as ui/main.cpp starts it, driven through its real
 // widgets with mouse events, timing what the pupil sees. One mode a run:
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Judging an answer: showpic, but_Click.
 
 #include "tallyquip.h"

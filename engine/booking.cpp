@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Booking a problem and moving its fact along: stackadd, organize.
 
 #include "counters.h"

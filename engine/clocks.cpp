@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The clocks and Reset: keeptime_Timer, countdown_Timer, Timershock_Timer,
 // clear_Click.
 

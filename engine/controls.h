@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The model of the window controls that the drill logic uses. The running
 // program and the tests use these same objects; a Qt widget only mirrors one

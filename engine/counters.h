@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Counts in the drill state stop at their type's maximum instead of wrapping
 // round to a negative score.

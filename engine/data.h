@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The shared drill state: one record for the life of the program, read and
 // written by the main window, the popup and the results window.

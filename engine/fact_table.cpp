@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Building the fact table: prepc, zerotable, preptable.
 
 #include "tallyquip.h"

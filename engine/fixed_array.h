@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Arrays with fixed bounds, indexed with operator() so the drill code reads
 // like its data model: facts(curfact).answer, pool(pickslot), ck(10).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Numbers as text: settings typed or chosen in the combo boxes are read
 // here, and counts are written as plain digits.

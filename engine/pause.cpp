@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Pause, which also ends a run and begins Reset: Stop_Click.
 
 #include "tallyquip.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the drill's random draws come from. The program uses a seeded
 // generator; tests hand in a script of values.

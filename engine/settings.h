@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading the settings texts. A text that is not a usable number leaves the
 // value last read in force; before any good reading, the start-up value.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Start-up, reading the settings and starting a run:
 // Form_Load, Getpref, stateall, Start_Click.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window Tallyquip as the drill logic sees it: its named controls
 // and every handler and procedure of the drill. The Qt window mirrors these

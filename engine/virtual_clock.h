@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drives timers in virtual time: advance(ms) fires every due tick in time
 // order, one handler at a time. A handler may itself advance the clock (the

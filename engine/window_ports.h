@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // How the main window reaches its two secondary windows. Each exists at
 // most once, is created on demand (Load) and destroyed by its own buttons.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Fuzz target: bytes as a pupil's session with the whole program, headless.
 // This file decodes the input (layout in drill_input.h) into actions; the
 // session (drill_session.h) carries each one out and checks it, and the

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Writes the seed inputs of both fuzz targets into corpus/<name>/.
 
 settings_text: every item of the five settings lists (as in

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the libFuzzer targets if needed and runs each one for a bounded
 # time over a temporary copy of its seed corpus (fuzz/corpus/<name>/, which
 # is never written to). Prints the executions run and the coverage reached,

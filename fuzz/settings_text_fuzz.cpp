@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Fuzz target: any bytes as the text of a settings combo box.
 //
 // The text goes through parseNumber, roundedInRange and every read* function

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from a configured build tree, installs it with
 # apt as a user would, starts the installed program in a virtual X server
 # and checks that its window appears.
@@ -16,7 +21,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 
 for f in /usr/bin/korvane /usr/share/applications/org.korvane.Korvane.desktop \
          /usr/share/metainfo/org.korvane.Korvane.metainfo.xml \
-         /usr/share/icons/hicolor/256x256/apps/korvane.png; do
+         /usr/share/icons/hicolor/256x256/apps/korvane.png /usr/share/korvane/chime.wav \
+         /usr/share/doc/korvane/copyright; do
   [ -e "$f" ] || fail "$f was not installed"
 done
 if command -v desktop-file-validate >/dev/null; then

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Generate Korvane's pictures, icon and answer chime.
 
 Pure standard library: shapes are described as signed distance functions,

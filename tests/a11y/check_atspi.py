@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Starts Korvane and reads it through the accessibility tree (AT-SPI), as a
 screen reader would: every control is found by its name, Start is pressed
 through the action interface, and the problem, the answers, the feedback, the
@@ -6,8 +11,10 @@ popup and the results reach the tree, while the answer clock raises no events.
 
     check_atspi.py PROGRAM
 
-Needs an X display, a D-Bus session bus and python3-gi with Atspi 2.0; prints
-what it finds and exits 1 on any failed check.
+Needs a display (X or Wayland), a D-Bus session bus and python3-gi with
+Atspi 2.0; prints what it finds and exits 1 on any failed check. With
+KORVANE_CHECK_SOUND=1 it also checks that the chime of a right answer and the
+bell of a miss reach the sound server as streams (pactl).
 """
 
 import collections
@@ -113,6 +120,20 @@ def press(acc):
         if action.lower() in ("press", "click"):
             return Atspi.Action.do_action(acc, i)
     return False
+
+
+def playing():
+    """The properties of the streams the sound server is playing, as text."""
+    result = subprocess.run(["pactl", "list", "sink-inputs"], capture_output=True, text=True, timeout=5)
+    return result.stdout
+
+
+def heard(what, marker):
+    """Checks that a stream whose properties hold marker plays within a few
+    seconds; the sounds are short, so the server is asked often."""
+    if os.environ.get("KORVANE_CHECK_SOUND") != "1":
+        return
+    check(wait_for(lambda: marker in playing(), 5) is not None, f"the sound server plays {what}")
 
 
 def solve(problem):
@@ -264,6 +285,7 @@ def run_checks(proc, events):
 
     # Each answer is followed by the next problem.
     asked, before = answer(True)
+    heard("the chime", 'chime.wav"')
     check(wait_for(lambda: description(score) == "Score:  1 / 1") is not None,
           f"the score reads {description(score)!r} after a right answer")
     # "Correct!", then the next problem: two changes, both reported.
@@ -273,6 +295,7 @@ def run_checks(proc, events):
           "the new score was reported")
 
     asked, before = answer(False)
+    heard("the bell", 'event.id = "bell-window-system"')
     popup = wait_for(lambda: window(app, "Belquist:MessageBox"))
     if check(popup is not None, "the popup window appeared"):
         line = f"{asked} = {solve(asked)}"

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Reads the real program through the accessibility tree, as a screen reader
 # would: a virtual X server, a private D-Bus session (which starts the
 # accessibility bus and registry on demand) and check_atspi.py.
-#   check_atspi.sh PROGRAM [OUTPUT_DIR]
+#   check_atspi.sh PROGRAM [OUTPUT_DIR] [wayland]
+# With "wayland" the program runs natively on a headless Wayland compositor
+# (weston) instead, as in a Wayland desktop session, next to a sound server
+# with a null sink that shows whether the chime and the bell reach it.
 # Exits 77 when a tool it needs is missing, so CTest reports it as skipped.
 set -euo pipefail
 
 program="$1"
 out="${2:-}"
+platform="${3:-x11}"
 here="$(cd "$(dirname "$0")" && pwd)"
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -31,13 +40,45 @@ chmod 700 "$runtime"
 mkdir -p "$out"
 
 source "$here/../e2e/virtual_display.sh"
+weston_pid=""
+sound_pid=""
 cleanup() {
+  # Before stop_virtual_display, which waits for every child.
+  for pid in $weston_pid $sound_pid; do kill "$pid" 2>/dev/null || true; done
   stop_virtual_display
   rm -rf "$runtime"
 }
 trap cleanup EXIT
-start_virtual_display 150 199 "$out/xvfb.log"
 export XDG_RUNTIME_DIR="$runtime"
+if [ "$platform" = wayland ]; then
+  command -v weston >/dev/null || skip "weston missing (weston)"
+  socket="korvane-wl-$$"
+  weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config >"$out/weston.log" 2>&1 &
+  weston_pid=$!
+  for _ in $(seq 1 100); do [ -S "$runtime/$socket" ] && break; sleep 0.1; done
+  [ -S "$runtime/$socket" ] || { echo "FAIL: weston did not start" >&2; cat "$out/weston.log" >&2; exit 1; }
+  export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland
+  unset DISPLAY
+
+  # A sound server of this run only; its clients' and its own state stay in
+  # the private folder.
+  if command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
+    export HOME="$runtime"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-module-loading \
+      -L module-null-sink -L "module-native-protocol-unix auth-anonymous=1" >"$out/pulseaudio.log" 2>&1 &
+    sound_pid=$!
+    for _ in $(seq 1 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    if pactl info >/dev/null 2>&1; then
+      export KORVANE_CHECK_SOUND=1
+    else
+      echo "note: the sound server did not start; the sounds are not checked"
+    fi
+  else
+    echo "note: no sound server (pulseaudio, pulseaudio-utils); the sounds are not checked"
+  fi
+else
+  start_virtual_display 150 199 "$out/xvfb.log"
+fi
 export KORVANE_ATSPI_LOG="$out/program.log"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 # The session and everything it started end with the check.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Judging answers and the feedback the pupil gets: chime or beep, picture,
 // the popup with the right answer, the score line, and the time-out.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The control model's event rules: check boxes, option groups, pupil input
 // on disabled controls, timers on the virtual clock, bounds-checked arrays.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The countdown and the answer clock in virtual time: what Timecap shows at
 // each second, the one-second grace with 0 on show, the time-out at
 // ShockTime + 2 s, and the run clock during the time-out wait.

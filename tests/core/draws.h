@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for the behaviour tests: scripting the drill's random draws,
 // putting the number boxes into a state without their handlers, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // How a run ends: by time, by number, by the later or the earlier of the
 // two; what an ended run looks like; resuming it; and the run whose every
 // fact has left play.

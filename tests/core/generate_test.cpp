@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Putting a problem on the screen (generate), with scripted random draws.
 
 #include <gtest/gtest.h>

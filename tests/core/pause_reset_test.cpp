@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Pause, resume, Reset and closing the main window, against the run-state
 // table: which clocks run, what is enabled, what is kept and what is reset.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The feedback popup: the answer line it writes for the fact on display, and
 // its life from Load through a modeless or modal show to OK.
 

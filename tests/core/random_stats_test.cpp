@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The draws of generate with the program's own seeded generator, counted
 // over many problems. The seed is fixed, so the result never changes from
 // one run to the next; the tolerance is five binomial standard deviations.

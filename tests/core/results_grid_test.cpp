@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The results window's grid: where every number, "/" and footer line lands
 // on the drawing area, which counts the cells show, and the window's life.
 // Expected layouts are built here from the grid rules: column slot k sits at

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The life of a fact: in play, under review, out of play by right answers
 // or by review; the review stack's order and the review path of the draw.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A whole program without a screen: the drill state, the main window's
 // model, the popup and the results window, their timers on a virtual clock.

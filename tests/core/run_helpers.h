@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for tests that play whole runs: steering the draws of generate,
 // reading the pool and the review stack, and checking the drill state and

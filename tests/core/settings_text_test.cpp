@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Reading the settings texts (Getpref): defaults, list items, rounding,
 // unusable texts and limits of 0 or less.
 

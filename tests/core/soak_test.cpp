@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Thousands of random runs: answer clicks, Pause, Start, Reset, settings
 // changes (junk texts included) and clock advances across time-outs, with
 // the invariants of the drill state, the run-state table and the booking

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Start-up (Form_Load) and starting, resuming and restarting a run
 // (Start_Click).
 

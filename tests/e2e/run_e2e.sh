@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the real program in a virtual X server under a window manager
 # (metacity, as on a GNOME-style desktop), clicks Start and answers with the
 # mouse and the keyboard as a pupil would, and checks what the screen shows.

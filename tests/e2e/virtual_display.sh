@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Sourced by the scripts that run the real program in a virtual X server.
 #   start_virtual_display LOW HIGH LOG
 # starts Xvfb (1024x768, 24-bit) on the first free display number in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // What a screen reader finds in the windows: a name for every control, the
 // problem and the answers as descriptions that follow the drill, the
 // popup's headline and answer line, the results as text, and a clock that

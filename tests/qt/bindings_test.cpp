@@ -1,13 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The reusable pieces between the models and Qt: the timer binding, the
-// chime, and widgets that follow a model that has the last word.
+// sounds, and widgets that follow a model that has the last word.
 
 #include <memory>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "engine/controls.h"
@@ -30,7 +37,9 @@ private slots:
     void aRestartBeginsAFreshPeriod();
     void aNewIntervalOnARunningTimerRestartsIt();
     void aNewIntervalOnAStoppedTimerWaitsForTheStart();
-    void chimeCountsEveryRequestAndNeverBlocks();
+    void soundsCountEveryRequestAndNeverBlock();
+    void theBellFallsBackToTheToolkitBeepWhereNothingCanPlay();
+    void theChimeIsFoundInTheDataDirectories();
     void aCheckBoxTheModelRefusesSnapsBack();
     void aCheckBoxValueSetByTheProgramShowsWithoutAClick();
     void anOptionGroupShowsOnlyTheModelsChoice();
@@ -121,16 +130,43 @@ void BindingsTest::aNewIntervalOnAStoppedTimerWaitsForTheStart()
     QVERIFY(binding.timer().isActive());
 }
 
-void BindingsTest::chimeCountsEveryRequestAndNeverBlocks()
+void BindingsTest::soundsCountEveryRequestAndNeverBlock()
 {
-    Chime chime(QUrl(QStringLiteral("qrc:/assets/chime.wav")));
-    QCOMPARE(chime.requests(), 0);
+    Sounds sounds(QFINDTESTDATA("../../assets/chime.wav"));
+    QCOMPARE(sounds.chimes(), 0);
     for (int i = 1; i <= 3; ++i) {
-        chime.play();  // whether or not an audio device exists
-        QCOMPARE(chime.requests(), i);
+        sounds.chime();  // whether or not a sound server runs
+        QCOMPARE(sounds.chimes(), i);
     }
+    sounds.bell();
     QTest::qWait(10);
-    QCOMPARE(chime.requests(), 3);
+    QCOMPARE(sounds.chimes(), 3);
+    QCOMPARE(sounds.bells(), 1);
+}
+
+// The tests run with a sound driver that does not exist, as on a machine
+// without a sound server.
+void BindingsTest::theBellFallsBackToTheToolkitBeepWhereNothingCanPlay()
+{
+    Sounds sounds({});
+    sounds.bell();
+    sounds.bell();
+    QCOMPARE(sounds.toolkitBeeps(), 2);
+    sounds.chime();  // no file: silent, and no beep either
+    QCOMPARE(sounds.toolkitBeeps(), 2);
+}
+
+void BindingsTest::theChimeIsFoundInTheDataDirectories()
+{
+    QTemporaryDir data;
+    QVERIFY(QDir(data.path()).mkpath(QStringLiteral("korvane")));
+    const QString file = data.filePath(QStringLiteral("korvane/chime.wav"));
+    QVERIFY(QFile::copy(QFINDTESTDATA("../../assets/chime.wav"), file));
+    const QByteArray saved = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
+    const QString found = Sounds::findChimeFile();
+    qputenv("XDG_DATA_DIRS", saved);
+    QCOMPARE(found, QDir::cleanPath(file));
 }
 
 void BindingsTest::aCheckBoxTheModelRefusesSnapsBack()

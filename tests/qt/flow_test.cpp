@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Whole runs through the real widgets and the real clocks.
 
 #include <memory>
@@ -82,7 +86,7 @@ void FlowTest::aShortRunEndsByItsNumberAndShowsItsResults()
     QVERIFY(!named<QTimer>(window(), "Timershock")->isActive());
     QVERIFY(!widget("but(0)")->isEnabled());
     QVERIFY(widget("results")->isEnabled());
-    QCOMPARE(app_->mainWindow().chime().requests(), 3);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), 3);
 
     click(widget("results"));
     QWidget* pf = topLevel(QStringLiteral("pf"));

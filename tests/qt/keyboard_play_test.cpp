@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // A pupil who cannot use a mouse plays the whole drill with the keyboard:
 // Tab moves through the controls in their order, Enter or Space presses the
 // focused button, and every window that comes up takes the focus on the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The pupil's input on the main window's real widgets reaches the drill,
 // and what the drill does shows on the widgets.
 
@@ -264,17 +268,17 @@ void MainWindowInputTest::textWrittenByTheDrillShowsInTheCombo()
 
 void MainWindowInputTest::aRightAnswerChimesAndShowsTheSmile()
 {
-    const int before = app_->mainWindow().chime().requests();
+    const int before = app_->mainWindow().sounds().chimes();
     click("Start");
     QTest::mouseClick(answerButton(true), Qt::LeftButton);
-    QCOMPARE(app_->mainWindow().chime().requests(), before + 1);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 1);
     QVERIFY(widget("pic(2)")->isVisibleTo(&window()));
     QVERIFY(!widget("pic(0)")->isVisibleTo(&window()));
     QCOMPARE(widget<QLabel>("score")->text(), QStringLiteral("Score:  1 / 1"));
     QVERIFY(korvane::qttest::topLevel(QStringLiteral("tpop")) == nullptr);
 
     QTest::mouseClick(answerButton(true), Qt::LeftButton);
-    QCOMPARE(app_->mainWindow().chime().requests(), before + 2);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 2);
 }
 
 void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
@@ -291,7 +295,8 @@ void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
     QCOMPARE(named<QLabel>(*popup, "giveanswer")->text(),
              QStringLiteral("%1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
     QVERIFY(widget("pic(3)")->isVisibleTo(&window()));
-    QCOMPARE(app_->mainWindow().chime().requests(), 0);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), 0);
+    QCOMPARE(app_->mainWindow().sounds().bells(), 1);
     // The next problem is already up and can be answered.
     QVERIFY(widget("but(0)")->isEnabled());
     QVERIFY(widget<QTimer>("Timershock")->isActive());

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The main window as the pupil first sees it: every control at its place,
 // with its font, colours, lists and tab order. Its start-up state (captions,
 // settings, choices, timers) is in main_window_startup_test.cpp.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The feedback popup on screen: its look, its life and its modal wait.
 
 #include <functional>

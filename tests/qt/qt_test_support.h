@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers shared by the window tests: finding widgets by their control's
 // name, reading what a widget shows, and looking at rendered pixels.

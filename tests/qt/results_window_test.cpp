@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The results window on screen: its look, its page buttons, its life, and
 // a drawing that survives hiding.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The whole program: the drill state, the random source, the three window
 // models and their Qt views, wired together. The main window's load handler

@@ -1,31 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
-// The answer chime. Each request stops the sound and plays it from the
-// start, so quick right answers each chime. Without an audio device the
-// effect stays silent; nothing waits for it and nothing is reported.
+// The program's two sounds, played through the desktop's event-sound
+// library (libcanberra), so that they reach the sound server on X11 and
+// Wayland alike: the answer chime, a wave file installed with the program,
+// and the bell of a miss, the sound theme's window-system bell with the
+// theme's fallbacks. Nothing waits for a sound and nothing is reported to
+// the pupil: without a sound server the chime stays silent and the bell
+// falls back to the toolkit's beep.
+
+#include <memory>
 
 #include <QObject>
-#include <QUrl>
+#include <QString>
 
-class QSoundEffect;
+struct ca_context;
 
 namespace korvane {
 
-class Chime : public QObject {
+class Sounds : public QObject {
 public:
-    explicit Chime(const QUrl& source, QObject* parent = nullptr);
+    // chimeFile: the wave file of the chime; empty when none was found.
+    explicit Sounds(QString chimeFile, QObject* parent = nullptr);
+    ~Sounds() override;
 
-    void play();
-    // How many times the chime has been asked for.
-    int requests() const { return requests_; }
+    // Loads the sound library soon, once the events at hand are handled.
+    void prepare();
+
+    // Stops the chime if it is still sounding and plays it from the start,
+    // so quick right answers each chime.
+    void chime();
+    void bell();
+
+    // How many times each sound has been asked for, and how many bells
+    // went to the toolkit's beep because the library could not play them.
+    int chimes() const { return chimes_; }
+    int bells() const { return bells_; }
+    int toolkitBeeps() const { return toolkitBeeps_; }
+
+    // The installed chime: beside the program in the build tree, else in the
+    // data directory of the installation the program runs from, else in the
+    // system's data directories. Empty when there is none.
+    static QString findChimeFile();
 
 private:
-    // The sound backend takes a few milliseconds and megabytes to start, so
-    // it starts once the window is up rather than before its first frame.
-    void load();
+    struct ContextDeleter {
+        void operator()(ca_context* context) const;
+    };
 
-    QUrl source_;
-    QSoundEffect* effect_ = nullptr;  // child of this, made by load()
-    int requests_ = 0;
+    // The library loads its sound driver and connects to the sound server:
+    // a few milliseconds and 1.5 MB that the first frame and the settings do
+    // not need, so it opens when asked to prepare, or at the first sound.
+    bool open();
+
+    QString chimeFile_;
+    std::unique_ptr<ca_context, ContextDeleter> context_;
+    bool openTried_ = false;
+    int chimes_ = 0;
+    int bells_ = 0;
+    int toolkitBeeps_ = 0;
 };
 
 }  // namespace korvane

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Enter and Return press the focused push button, as Space already does.
 // Qt does this by itself only for buttons in dialogs; Escape stays unbound.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Hands the keyboard back when one of our own parentless windows goes away.
 // Such a window has no owner the desktop would return the focus to, and a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program's fonts. Sizes are set in pixels (points * 96 / 72) so the
 // fixed pixel layout holds whatever font DPI the desktop reports.

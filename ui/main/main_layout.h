@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where every control of the main window sits, in twips within its
 // container (the window's client area or its frame), and its place in the

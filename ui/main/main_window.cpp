@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "main_window.h"
 
 #include <algorithm>
@@ -6,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -99,7 +102,7 @@ constexpr std::array kSpokenNames{
 }  // namespace
 
 MainWindow::MainWindow(Tallyquip& model)
-    : model_(model), chime_(new Chime(QUrl(QStringLiteral("qrc:/assets/chime.wav")), this)),
+    : model_(model), sounds_(new Sounds(Sounds::findChimeFile(), this)),
       enterKey_(new EnterPressesButton(this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
@@ -188,7 +191,10 @@ void MainWindow::buildButtons()
     for (int i = 0; i < model_.but.count(); ++i) {
         button(this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
     }
-    button(this, model_.Start, fonts::arial(24));
+    auto* start = button(this, model_.Start, fonts::arial(24));
+    // Sounds come only during a run, so the sound library loads when the
+    // pupil presses Start, not while the program sits waiting.
+    connect(start, &QPushButton::pressed, sounds_, &Sounds::prepare);
     button(this, model_.Stop, fonts::arial(24));
     // Results and Reset lie over the empty lower band of the Time frame but
     // belong to the window; made after the frame, they are drawn above it.
@@ -251,8 +257,8 @@ void MainWindow::buildSound()
     holder->setGeometry(layout::pixels(layout::mainPlace(model_.scor.name()).box));
 
     // Each play request sounds once.
-    model_.scor.onPlay = [this] { chime_->play(); };
-    model_.beep.onPlay = [] { QApplication::beep(); };
+    model_.scor.onPlay = [this] { sounds_->chime(); };
+    model_.beep.onPlay = [this] { sounds_->bell(); };
 }
 
 void MainWindow::buildTimers()

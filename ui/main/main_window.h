@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window Tallyquip: every control at its fixed place, each bound to
 // its model control. It holds no drill state; the model does.
@@ -8,7 +12,7 @@
 
 namespace korvane {
 
-class Chime;
+class Sounds;
 class EnterPressesButton;
 
 class MainWindow : public QWidget {
@@ -18,7 +22,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
 
-    const Chime& chime() const { return *chime_; }
+    const Sounds& sounds() const { return *sounds_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,7 +39,7 @@ private:
     void orderTabs();
 
     Tallyquip& model_;
-    Chime* chime_;                    // child of this
+    Sounds* sounds_;                  // child of this
     EnterPressesButton* enterKey_;    // child of this
     QWidget* valueFrame_ = nullptr;   // child of this
     QWidget* timeFrame_ = nullptr;    // child of this

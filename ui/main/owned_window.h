@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Owns a top-level window that has no parent. The window can be let go
 // while one of its own signals is being handled (release() deletes it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drives a model Timer with a QTimer. Precise timing matters: a coarse
 // QTimer may fire up to 5 % early, which would eat the pupil's one-second

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The Results button: results_Click opens the per-fact grid.
 
 #include "engine/tallyquip.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The settings panel's click handlers: Option1_Click, ck_Click,
 // selectall_Click, unselect_Click. Each rebuilds the fact table at once.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Binds a Qt widget to the model control it shows. The model is the truth:
 // its observer makes the widget follow every change, and the pupil's input

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The feedback popup tpop on screen: a parentless window bound to the Tpop
 // model, shown modeless as an ordinary window and modal as a dialog. Each

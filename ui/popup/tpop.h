@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The feedback popup tpop, toolkit-free: its controls, its load handler that
 // writes the answer line, and its life (Load, Show, Unload). The Qt dialog

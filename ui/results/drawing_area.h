@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The results window's drawing area dt, toolkit-free: text written at a pen
 // position and kept as a list, so the view can paint it again whenever the

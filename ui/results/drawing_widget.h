@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The drawing area dt on screen: paints the model's text placements on every
 // paint event, so the drawing survives hiding and covering. A later window

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The results window pf, toolkit-free: the grid of right answers over
 // attempts for every fact, drawn into the drawing area dt, and the window's

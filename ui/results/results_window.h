@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The results window pf on screen: a parentless window bound to the Pf
 // model. Load makes it, Unload closes and deletes it.
