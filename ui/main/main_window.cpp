@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "announcer.h"
 #include "chime.h"
 #include "enter_key.h"
 #include "fonts.h"
@@ -100,7 +101,7 @@ constexpr std::array kSpokenNames{
 
 MainWindow::MainWindow(Tallyquip& model)
     : model_(model), chime_(new Chime(QUrl(QStringLiteral("qrc:/assets/chime.wav")), this)),
-      enterKey_(new EnterPressesButton(this))
+      enterKey_(new EnterPressesButton(this)), announcer_(new Announcer(*this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
     setWindowTitle(QString::fromUtf8(Tallyquip::kCaption));
@@ -151,8 +152,9 @@ void MainWindow::buildLabels()
     QPalette white = cap->palette();
     white.setColor(QPalette::Window, Qt::white);
     cap->setPalette(white);
-    // The problem, "Correct!" and "Wrong!" are read out as they come.
-    binding::bindLabel(model_.cap, *cap, binding::Speech::described(QStringLiteral("Problem")));
+    // The problem, "Correct!" and "Wrong!" are said as they come, wherever
+    // the focus is.
+    binding::bindLabel(model_.cap, *cap, binding::Speech::announced(QStringLiteral("Problem"), *announcer_));
 
     // The score is read out after each answer, the clock never by itself:
     // it changes every second.

@@ -8,6 +8,7 @@
 
 namespace korvane {
 
+class Announcer;
 class Chime;
 class EnterPressesButton;
 
@@ -19,6 +20,7 @@ public:
     ~MainWindow() override;
 
     const Chime& chime() const { return *chime_; }
+    Announcer& announcer() const { return *announcer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,6 +39,7 @@ private:
     Tallyquip& model_;
     Chime* chime_;                    // child of this
     EnterPressesButton* enterKey_;    // child of this
+    Announcer* announcer_;            // child of this
     QWidget* valueFrame_ = nullptr;   // child of this
     QWidget* timeFrame_ = nullptr;    // child of this
     int chimesPlayed_ = 0;
