@@ -17,9 +17,11 @@ packages=(
 )
 if [ "$mode" = test ]; then
   # Headless window tests and the end-to-end run under a virtual X server.
-  # The accessibility check reads the running program over AT-SPI.
+  # The accessibility check reads the running program over AT-SPI; the
+  # screen reader test plays a run by ear with Orca under metacity.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
-             dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+             orca speech-dispatcher python3-speechd metacity)
 fi
 
 missing=()
