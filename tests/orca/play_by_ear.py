@@ -281,6 +281,9 @@ def play(player):
     mark = speech.mark()
     time.sleep(max(0.0, 10.5 - (time.monotonic() - problem_said)))
     check(speech.since(mark) == [], f"the countdown is silent for 10 s: {speech.since(mark)}")
+    # T, which the drill has no other use for, tells the time left.
+    told = player.press("t", re.compile(r"Time: +\d+\.?"), 3)
+    check(told is not None, f"T says the time left: {speech.since(mark)}")
 
     # The time-out: the popup, with its answer line, then the next problem
     # once OK has been pressed.

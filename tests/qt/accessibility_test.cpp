@@ -460,6 +460,15 @@ void AccessibilityTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
     }
     QVERIFY(names.contains(problemOnScreen()));
     QVERIFY(names.contains(QStringLiteral("Correct!")));
+
+    // T says the time left, and changes nothing on screen.
+    app_->model().countdown_Timer();
+    const QImage before = window().grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+    QTRY_COMPARE(announcer.sent().last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
+    QVERIFY(announcer.sent().last().startsWith(QStringLiteral("Time:")));
+    QCOMPARE(window().grab().toImage(), before);
+    QCOMPARE(QApplication::focusWidget(), focus);
 }
 
 void AccessibilityTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "announcer.h"
 #include "chime.h"
@@ -117,6 +118,7 @@ MainWindow::MainWindow(Tallyquip& model)
     buildSound();
     buildTimers();
     nameForScreenReaders();
+    timeOnRequest();
     orderTabs();
 
     // Nothing is laid out again on a resize: every control keeps its place.
@@ -298,6 +300,17 @@ void MainWindow::nameForScreenReaders()
             field->setAccessibleName(qtName(fixed.caption));
         }
     }
+}
+
+void MainWindow::timeOnRequest()
+{
+    // The clock is never read out by itself; T (for time), a key the drill
+    // has no other use for, says it on request. A text field that has the
+    // focus takes the letter as typed text instead.
+    auto* tellTime = new QShortcut(QKeySequence(Qt::Key_T), this);
+    tellTime->setContext(Qt::WindowShortcut);
+    connect(tellTime, &QShortcut::activated, this,
+            [this] { announcer_->announce(binding::toQt(model_.Timecap.Caption())); });
 }
 
 void MainWindow::orderTabs()

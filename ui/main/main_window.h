@@ -34,6 +34,7 @@ private:
     void buildSound();
     void buildTimers();
     void nameForScreenReaders();
+    void timeOnRequest();
     void orderTabs();
 
     Tallyquip& model_;
