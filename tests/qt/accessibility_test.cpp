@@ -485,6 +485,16 @@ void AccessibilityTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsFor
     QCOMPARE(announcer.sent().last(), problemOnScreen());
     QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
     QVERIFY(popup->isActiveWindow());
+
+    // A second miss, the popup still open behind the main window: it comes
+    // to the front and speaks for itself again.
+    window().activateWindow();
+    QTRY_VERIFY(window().isActiveWindow());
+    app_->model().but(app_->data().rightslot % 3).click();
+    QTRY_COMPARE(announcer.sent().size(), 3);
+    QCOMPARE(announcer.sent().last(), problemOnScreen());
+    QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
+    QVERIFY(popup->isActiveWindow());
 }
 
 void AccessibilityTest::aDrawingIsReadRowByRowLeftToRight()

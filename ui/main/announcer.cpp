@@ -149,13 +149,19 @@ void Announcer::announce(const QString& text)
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool shown = event->type() == QEvent::Show;
-    if ((shown || event->type() == QEvent::Hide) && isOwnWindow(watched)) {
-        if (shown) {
-            pending_.clear();  // the new window says it itself
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::ZOrderChange) && isOwnWindow(watched)) {
+        // A window shown, or one on screen brought to the front (the popup
+        // after a second miss), takes the focus and says what it shows.
+        const bool comingUp = type == QEvent::Show ||
+                              (type == QEvent::ZOrderChange && !static_cast<QWidget*>(watched)->isActiveWindow());
+        if (comingUp) {
+            pending_.clear();
         }
-        windowChanging_ = true;
-        settleLimit_.start();
+        if (comingUp || type == QEvent::Hide) {
+            windowChanging_ = true;
+            settleLimit_.start();
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -11,11 +11,12 @@
 // into the next one and reports it shown.
 //
 // Texts are sent at the end of the handler that asked for them, in order.
-// When a window of the program comes up or goes away meanwhile, they wait
-// until the focus has settled in a window: the screen reader presents the
-// new window first and would cut off anything said before. A text asked for
-// before a window came up in the same handler is dropped: that window says
-// it itself (the popup's headline says what "Wrong!" says).
+// When a window of the program comes up (shown or brought to the front) or
+// goes away meanwhile, they wait until the focus has settled in a window:
+// the screen reader presents the new window first and would cut off
+// anything said before. A text asked for before a window came up in the
+// same handler is dropped: that window says it itself (the popup's headline
+// says what "Wrong!" says).
 
 #include <array>
 
