@@ -22,6 +22,7 @@ import threading
 import time
 
 PROBLEM = re.compile(r"(\d+) ([+x-]) (\d+)\.?")
+KEY_ECHOES = ("tab", "left shift", "space", "left control")
 failures = []
 started = time.monotonic()
 
@@ -144,7 +145,10 @@ class Player:
         for _ in range(presses):
             mark = self.speech.mark()
             key(name)
-            self.speech.quiet()
+            # The control that took the focus, not just the key's echo,
+            # before the next press: a slow Orca must not be overtaken.
+            self.speech.wait(lambda u: u not in KEY_ECHOES, mark, 5)
+            self.speech.quiet(0.4)
             if utterance in self.speech.since(mark):
                 return True
         return False

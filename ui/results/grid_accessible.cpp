@@ -1,5 +1,7 @@
 #include "grid_accessible.h"
 
+#include <string>
+
 #include <QAccessible>
 
 #include "drawing_widget.h"
@@ -130,10 +132,12 @@ void useGridAccessibility(DrawingWidget& widget)
 void reportCurrentCell(DrawingWidget& widget)
 {
     auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(&widget));
-    if (table == nullptr || table->rowCount() == 0) {
-        return;
+    QAccessibleInterface* cell =
+        table != nullptr ? table->cellAt(widget.currentRow(), widget.currentColumn()) : nullptr;
+    if (cell == nullptr) {
+        return;  // no rows drawn
     }
-    QAccessibleEvent focus(table->cell(widget.currentRow(), widget.currentColumn()), QAccessible::Focus);
+    QAccessibleEvent focus(cell, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
 
