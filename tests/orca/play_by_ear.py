@@ -208,7 +208,9 @@ def main():
         check(speech.wait("Screen reader on.", 0, 30) is not None, "Orca is up and speaking")
         os.close(speech.keep)
         with open(os.path.join(out, "program.log"), "w") as program_log:
-            env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+            # Qt turns its accessibility bridge on because Orca runs, as on
+            # a pupil's desktop; nothing forces it.
+            env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
             processes.append(start([program], stdout=program_log, env=env))
             play(Player(speech))
     finally:
@@ -292,7 +294,7 @@ def play(player):
     # The time-out: the popup, with its answer line, then the next problem
     # once OK has been pressed.
     timeout_line = f"Time Out. {line_of(third)}."
-    check(speech.wait(timeout_line, mark, 5) is not None, f"a time-out brings the popup: {speech.since(mark)}")
+    check(speech.wait(timeout_line, mark, 8) is not None, f"a time-out brings the popup: {speech.since(mark)}")
     speech.quiet()
     mark = speech.mark()
     key("space")
@@ -312,10 +314,11 @@ def play(player):
     speech.quiet()
     mark = speech.mark()
     key("Tab")
+    table = speech.wait(re.compile(r"table with \d+ rows 10 columns\.?"), mark)
     speech.quiet()
     heard = speech.since(mark)
     check("Results grid. Total Right= 1 Total Problems= 3." in heard, f"Tab reaches the grid, with its totals: {heard}")
-    check(any(re.fullmatch(r"table with \d+ rows 10 columns\.?", u) for u in heard), "the grid is a table")
+    check(table is not None, "the grid is a table")
 
     # To the cell of the first problem, answered right once. Orca reads a
     # whole row when the row changes; Orca+F11 makes it read single cells,
@@ -333,19 +336,14 @@ def play(player):
     mark = speech.mark()
     player.press(away)
     speech.quiet(0.4)
-    player.press(back)
-    speech.quiet()
-    heard = speech.since(mark)
-    check(heard[-1:] == [f"{column} column header {cell}."], f"the cell {cell!r} with its column header: {heard}")
+    said = player.press(back, f"{column} column header {cell}.")
+    check(said is not None, f"the cell {cell!r} with its column header: {speech.since(mark)}")
     away, back = ("Up", "Down") if row > 1 else ("Down", "Up")
     mark = speech.mark()
     player.press(away)
     speech.quiet(0.4)
-    player.press(back)
-    speech.quiet()
-    heard = speech.since(mark)
-    check(any(u.startswith(f"{row} row header") for u in heard) and heard[-1].endswith(f"{cell}."),
-          f"the cell {cell!r} with its row header: {heard}")
+    said = player.press(back, f"{row} row header {cell}.")
+    check(said is not None, f"the cell {cell!r} with its row header: {speech.since(mark)}")
     log(f"elapsed {time.monotonic() - started:.0f} s")
 
 
