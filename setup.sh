@@ -25,11 +25,13 @@ if [ "$mode" = test ]; then
   # with a window manager and key auto-repeat (xset). The accessibility
   # check reads the running program over AT-SPI; the same run on a headless
   # Wayland compositor, with a sound server whose streams show that the
-  # chime and the bell reach it.
+  # chime and the bell reach it. The screen reader test plays a run by ear
+  # with Orca under metacity.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
              x11-xserver-utils metacity
              dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-             weston pulseaudio pulseaudio-utils)
+             weston pulseaudio pulseaudio-utils
+             orca speech-dispatcher python3-speechd)
 fi
 
 missing=()

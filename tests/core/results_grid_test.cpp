@@ -244,6 +244,33 @@ TEST(ResultsCells, MultiplicationFactRightTwiceAndWrongOnceShowsTwoOverThree)
     EXPECT_EQ(row[3 + 3 * 7], (TextPlacement{6000, 1300, " 3 "}));
 }
 
+// ---- the page as a screen reader reads it -----------------------------------
+
+TEST(ResultsReading, EachCellNamesItsFactWithItsCountsUnderTheDrawnHeaders)
+{
+    Rig r;
+    r->Option1(1).click();
+    tickOnly(r, {2, 5});
+    factOf(r.data, 7, 5).timesright = 1;
+    factOf(r.data, 7, 5).timeswrong = 1;
+    r->results.click();
+
+    const GridReading& reading = r.pf.reading();
+    EXPECT_EQ(reading.columnHeaders, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(reading.rowHeaders, (std::vector<std::string>{"2", "5"}));
+    ASSERT_EQ(reading.cells.size(), 2u);
+    EXPECT_EQ(reading.cells[1][6], "7 - 5: 1 right of 2");
+    EXPECT_EQ(reading.cells[0][6], "7 - 2: 0 right of 0");
+    // Row 5, column 2 holds no fact: only the zeros it shows.
+    EXPECT_EQ(reading.cells[1][1], "0 right of 0");
+    EXPECT_EQ(reading.footer.back(), "Total Right= 0     Total Problems= 0 ");
+
+    r.pf.okclose.click();
+    r->Option1(2).click();
+    r->results.click();
+    EXPECT_EQ(r.pf.reading().cells[0][2], "2 x 3: 0 right of 0");
+}
+
 TEST(ResultsCells, TotalOfTwoFullCountersIsNeverShownNegative)
 {
     Rig r;

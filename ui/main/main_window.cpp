@@ -18,7 +18,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
+#include "announcer.h"
 #include "chime.h"
 #include "enter_key.h"
 #include "fonts.h"
@@ -103,7 +105,7 @@ constexpr std::array kSpokenNames{
 
 MainWindow::MainWindow(Tallyquip& model)
     : model_(model), sounds_(new Sounds(Sounds::findChimeFile(), this)),
-      enterKey_(new EnterPressesButton(this))
+      enterKey_(new EnterPressesButton(this)), announcer_(new Announcer(*this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
     setWindowTitle(QString::fromUtf8(Tallyquip::kCaption));
@@ -119,6 +121,7 @@ MainWindow::MainWindow(Tallyquip& model)
     buildSound();
     buildTimers();
     nameForScreenReaders();
+    timeOnRequest();
     orderTabs();
 
     // Nothing is laid out again on a resize: every control keeps its place.
@@ -154,8 +157,9 @@ void MainWindow::buildLabels()
     QPalette white = cap->palette();
     white.setColor(QPalette::Window, Qt::white);
     cap->setPalette(white);
-    // The problem, "Correct!" and "Wrong!" are read out as they come.
-    binding::bindLabel(model_.cap, *cap, binding::Speech::described(QStringLiteral("Problem")));
+    // The problem, "Correct!" and "Wrong!" are said as they come, wherever
+    // the focus is.
+    binding::bindLabel(model_.cap, *cap, binding::Speech::announced(QStringLiteral("Problem"), *announcer_));
 
     // The score is read out after each answer, the clock never by itself:
     // it changes every second.
@@ -290,6 +294,17 @@ void MainWindow::nameForScreenReaders()
             field->setAccessibleName(qtName(fixed.caption));
         }
     }
+}
+
+void MainWindow::timeOnRequest()
+{
+    // The clock is never read out by itself; T (for time), a key the drill
+    // has no other use for, says it on request. A text field that has the
+    // focus takes the letter as typed text instead.
+    auto* tellTime = new QShortcut(QKeySequence(Qt::Key_T), this);
+    tellTime->setContext(Qt::WindowShortcut);
+    connect(tellTime, &QShortcut::activated, this,
+            [this] { announcer_->announce(binding::toQt(model_.Timecap.Caption())); });
 }
 
 void MainWindow::orderTabs()

@@ -12,6 +12,7 @@
 
 namespace korvane {
 
+class Announcer;
 class Sounds;
 class EnterPressesButton;
 
@@ -23,6 +24,7 @@ public:
     ~MainWindow() override;
 
     const Sounds& sounds() const { return *sounds_; }
+    Announcer& announcer() const { return *announcer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,11 +38,13 @@ private:
     void buildSound();
     void buildTimers();
     void nameForScreenReaders();
+    void timeOnRequest();
     void orderTabs();
 
     Tallyquip& model_;
     Sounds* sounds_;                  // child of this
     EnterPressesButton* enterKey_;    // child of this
+    Announcer* announcer_;            // child of this
     QWidget* valueFrame_ = nullptr;   // child of this
     QWidget* timeFrame_ = nullptr;    // child of this
 };

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "announcer.h"
+
 namespace korvane::binding {
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
@@ -162,8 +164,14 @@ void speak(QWidget& widget, const Speech& speech, const QString& caption)
         }
         break;
     case Speech::Kind::Description:
+    case Speech::Kind::Announced:
         if (widget.accessibleDescription() != caption) {
             widget.setAccessibleDescription(caption);
+            // Only what is on screen is said: not the first caption, bound
+            // before the window shows.
+            if (speech.announcer() != nullptr && widget.isVisible()) {
+                speech.announcer()->announce(caption);
+            }
         }
         break;
     }

@@ -22,6 +22,10 @@
 
 #include "engine/controls.h"
 
+namespace korvane {
+class Announcer;
+}
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -40,12 +44,19 @@ public:
         Caption,      // the caption is the accessible name, each change announced
         Words,        // as Caption, but only its words, without the marks around them
         Description,  // a fixed name; the caption is the description, each change announced
+        Announced,    // as Description, and each new caption is also said wherever the focus is
         Quiet,        // a fixed name; changes raise no accessibility events at all
     };
 
     static Speech caption() { return Speech(Kind::Caption, {}); }
     static Speech words() { return Speech(Kind::Words, {}); }
     static Speech described(QString name) { return Speech(Kind::Description, std::move(name)); }
+    // For the problem: a screen reader says it even though the label never
+    // has the focus.
+    static Speech announced(QString name, Announcer& announcer)
+    {
+        return Speech(Kind::Announced, std::move(name), &announcer);
+    }
     // A screen reader that asks still gets the caption of the moment as the
     // description; it is just never told that it changed. For a clock that
     // would otherwise be read out every second.
@@ -53,11 +64,16 @@ public:
 
     Kind kind() const { return kind_; }
     const QString& name() const { return name_; }
+    Announcer* announcer() const { return announcer_; }
 
 private:
-    Speech(Kind kind, QString name) : kind_(kind), name_(std::move(name)) {}
+    Speech(Kind kind, QString name, Announcer* announcer = nullptr)
+        : kind_(kind), name_(std::move(name)), announcer_(announcer)
+    {
+    }
     Kind kind_;
     QString name_;
+    Announcer* announcer_;
 };
 
 // The words of a caption without the marks around them, blanks collapsed:

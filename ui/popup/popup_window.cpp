@@ -74,7 +74,10 @@ PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
     QPalette white = answer->palette();
     white.setColor(QPalette::Window, Qt::white);
     answer->setPalette(white);
-    binding::bindLabel(model.giveanswer, *answer);
+    // A fixed name of two words: a screen reader reads the line once, with
+    // OK (below), not again among the window's loose labels of three words
+    // or more.
+    binding::bindLabel(model.giveanswer, *answer, binding::Speech::described(QStringLiteral("Right answer")));
 
     auto* ok = new QPushButton(this);
     ok->setObjectName(binding::toQt(model.kill.name()));

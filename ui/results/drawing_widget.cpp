@@ -10,11 +10,13 @@
 #include <vector>
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
+#include "grid_accessible.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/widget_binding.h"
 
@@ -67,10 +69,67 @@ void DrawingWidget::describeLater()
     describePending_ = true;
     QTimer::singleShot(0, this, [this] {
         describePending_ = false;
-        if (const QString text = readOut(model_.items()); text != accessibleDescription()) {
+        // Read as a table, the cells speak for themselves: the description
+        // is the footer, the key and the totals.
+        QString text = readOut(model_.items());
+        if (reading_ != nullptr) {
+            QStringList footer;
+            for (const std::string& line : reading_->footer) {
+                footer << binding::toQt(line).simplified();
+            }
+            text = footer.join(QLatin1Char('\n'));
+            row_ = std::clamp(row_, 0, std::max(0, static_cast<int>(reading_->rowHeaders.size()) - 1));
+        }
+        if (text != accessibleDescription()) {
             setAccessibleDescription(text);
         }
     });
+}
+
+void DrawingWidget::readAsGrid(const GridReading& reading)
+{
+    reading_ = &reading;
+    useGridAccessibility(*this);
+    describeLater();
+}
+
+void DrawingWidget::keyPressEvent(QKeyEvent* event)
+{
+    const int rows = reading_ != nullptr ? static_cast<int>(reading_->cells.size()) : 0;
+    const int columns = reading_ != nullptr ? static_cast<int>(reading_->columnHeaders.size()) : 0;
+    int row = row_;
+    int column = column_;
+    switch (event->key()) {
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    if (reading_ == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (rows == 0 || row < 0 || row >= rows || column < 0 || column >= columns) {
+        return;  // at the edge: stays, as in any table
+    }
+    row_ = row;
+    column_ = column;
+    reportCurrentCell(*this);
+}
+
+void DrawingWidget::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (reading_ != nullptr) {
+        // After Qt has reported the focus on the table itself.
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus()) {
+                reportCurrentCell(*this);
+            }
+        });
+    }
 }
 
 int DrawingWidget::lineHeightTwips() const { return QFontMetrics(font()).height() * layout::kTwipsPerPixel; }

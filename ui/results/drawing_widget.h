@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "drawing_area.h"
+#include "pf.h"
 
 namespace korvane {
 
@@ -26,8 +27,17 @@ public:
     // The height of one line of the area's font, in twips.
     int lineHeightTwips() const;
 
+    // The drawing read as a table (null: read as lines of text). The arrow
+    // keys then move a current cell, for screen readers only.
+    void readAsGrid(const GridReading& reading);
+    const GridReading* reading() const { return reading_; }
+    int currentRow() const { return row_; }
+    int currentColumn() const { return column_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     // The text of the drawing becomes the widget's accessible description.
@@ -35,6 +45,9 @@ private:
 
     DrawingArea& model_;
     bool describePending_ = false;
+    const GridReading* reading_ = nullptr;
+    int row_ = 0;
+    int column_ = 0;
 };
 
 }  // namespace korvane

@@ -114,14 +114,29 @@ std::pair<int, int> Pf::cellCounts(const FactIndex& index, int row, int column) 
     return {data_.facts(x).timesright, data_.facts(x).timeswrong};
 }
 
+std::string Pf::cellWords(const FactIndex& index, int row, int column, int right, int total) const
+{
+    const std::string counts = digits(right) + " right of " + digits(total);
+    const bool subtraction = data_.optype == 2;
+    const int num1 = subtraction ? column : row;
+    const int num2 = subtraction ? row : column;
+    if (index[static_cast<std::size_t>(num1 * (kMaxOperand + 1) + num2)] == 0) {
+        return counts;
+    }
+    const char* op = data_.optype == 1 ? " + " : subtraction ? " - " : " x ";
+    return digits(num1) + op + digits(num2) + ": " + counts;
+}
+
 void Pf::drawPage(int p)
 {
     page_ = p;
     const FactIndex index = indexFacts();
+    GridReading reading;
     dt.Clear();
     for (int k = 1; k <= 10; ++k) {
         const int n = p == 1 ? k : k + 10;
         place(n, 700 * k + 100, 0);
+        reading.columnHeaders.push_back(digits(n));
     }
     for (int j = 1; j <= 10; ++j) {
         if (data_.numsel(j) != 1) {
@@ -129,6 +144,8 @@ void Pf::drawPage(int p)
         }
         const int top = 200 * j + 100;
         place(j, 0, top);
+        reading.rowHeaders.push_back(digits(j));
+        auto& cells = reading.cells.emplace_back();
         for (int k = 1; k <= 10; ++k) {
             const int n = p == 1 ? k : k + 10;
             const auto [r, w] = cellCounts(index, j, n);
@@ -138,12 +155,19 @@ void Pf::drawPage(int p)
             dt.MoveTo(700 * k + 300, top);
             dt.WriteLine("/");
             place(t, 700 * k + 300, top);
+            cells.push_back(cellWords(index, j, n, r, t));
         }
     }
+    const std::string key =
+        p == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total";
+    const std::string totals =
+        "Total Right=" + gridNumber(data_.totalright) + "    Total Problems=" + gridNumber(data_.totalprobs);
     dt.WriteLine(" ");
-    dt.WriteLine(p == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total");
+    dt.WriteLine(key);
     dt.WriteLine(" ");
-    dt.WriteLine("Total Right=" + gridNumber(data_.totalright) + "    Total Problems=" + gridNumber(data_.totalprobs));
+    dt.WriteLine(totals);
+    reading.footer = {key, totals};
+    reading_ = std::move(reading);
 }
 
 }  // namespace korvane

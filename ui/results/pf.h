@@ -9,7 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "drawing_area.h"
 #include "engine/controls.h"
@@ -17,6 +19,18 @@
 #include "engine/window_ports.h"
 
 namespace korvane {
+
+// The page last drawn, as a screen reader reads it: a table of the ticked
+// rows and the page's columns, each cell the fact with its counts, and the
+// footer's words.
+struct GridReading {
+    std::vector<std::string> columnHeaders;       // "1".."10" or "11".."20"
+    std::vector<std::string> rowHeaders;          // the ticked numbers
+    std::vector<std::vector<std::string>> cells;  // [row][column]: "7 + 5: 1 right of 2"
+    std::vector<std::string> footer;              // the key and the totals line
+
+    bool operator==(const GridReading&) const = default;
+};
 
 class ResultsView {
 public:
@@ -52,6 +66,7 @@ public:
     void place(int number, int left, int top);
     // The page drawn last: 1 or 2 (0 before any drawing).
     int page() const { return page_; }
+    const GridReading& reading() const { return reading_; }
 
     void setView(ResultsView* view) { view_ = view; }
 
@@ -65,12 +80,15 @@ private:
     // Right answers and wrong answers of the cell's fact; 0 and 0 when the
     // table holds no such fact.
     std::pair<int, int> cellCounts(const FactIndex& index, int row, int column) const;
+    // A cell read out: the fact, when the table holds one, and its counts.
+    std::string cellWords(const FactIndex& index, int row, int column, int right, int total) const;
 
     const Data& data_;
     ResultsView* view_ = nullptr;
     bool loaded_ = false;
     bool visible_ = false;
     int page_ = 0;
+    GridReading reading_;
 };
 
 // Number text on the drawing area: a blank (the sign's place), the digits

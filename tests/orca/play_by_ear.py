@@ -1,0 +1,351 @@
+#!/usr/bin/env python3
+"""Plays Korvane by ear, as a blind pupil with Orca would, and checks what
+Orca said: the problem after Start and after every answer, "Correct!", the
+popup with its answer line said once, a quiet countdown, a time-out, and the
+results grid read cell by cell with its headers.
+
+    play_by_ear.py PROGRAM OUTPUT_DIR
+
+Runs inside a private D-Bus session on an X display with no window manager
+yet; starts metacity, Orca and the program, drives them with xdotool and
+reads Orca's debug log ("SPEECH OUTPUT" lines). Writes OUTPUT_DIR/orca.log
+and OUTPUT_DIR/spoken.txt (the utterances in order); exits 1 on any failed
+check.
+"""
+
+import os
+import pty
+import re
+import subprocess
+import sys
+import threading
+import time
+
+PROBLEM = re.compile(r"(\d+) ([+x-]) (\d+)\.?")
+KEY_ECHOES = ("tab", "left shift", "space", "left control")
+failures = []
+started = time.monotonic()
+
+
+def log(message):
+    print(f"{time.monotonic() - started:5.1f}s {message}", flush=True)
+
+
+def check(ok, what):
+    log(("ok    " if ok else "FAIL  ") + what)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def solve(problem):
+    a, op, b = int(problem.group(1)), problem.group(2), int(problem.group(3))
+    return {"+": a + b, "-": a - b, "x": a * b}[op]
+
+
+def line_of(problem):
+    """The popup's answer line for a spoken problem: "7 + 5 = 12"."""
+    return f"{problem.group(1)} {problem.group(2)} {problem.group(3)} = {solve(problem)}"
+
+
+class Speech:
+    """Orca's utterances as its debug log records them. The log goes through
+    a pseudo-terminal, so Orca writes it line by line instead of in blocks."""
+
+    LINE = re.compile(r"SPEECH OUTPUT: '(.*)'")
+
+    def __init__(self, path):
+        self.said = []
+        self.lock = threading.Lock()
+        self.master, slave = pty.openpty()
+        self.tty = os.ttyname(slave)
+        self.keep = slave  # open until Orca has opened it too
+        self.file = open(path, "w")
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(self.master, 65536)
+            except OSError:
+                return
+            if not chunk:
+                return
+            pending += chunk
+            *lines, pending = pending.split(b"\n")
+            for raw in lines:
+                text = raw.decode("utf-8", "replace").rstrip("\r")
+                self.file.write(text + "\n")
+                match = self.LINE.search(text)
+                if match:
+                    # The voice settings may follow the closing quote.
+                    utterance = match.group(1).split("'{")[0].split("' {")[0].rstrip("' ")
+                    with self.lock:
+                        self.said.append(utterance)
+            self.file.flush()
+
+    def mark(self):
+        with self.lock:
+            return len(self.said)
+
+    def since(self, mark):
+        with self.lock:
+            return self.said[mark:]
+
+    def wait(self, wanted, since, timeout=10.0):
+        """The index of the first utterance after `since` that wanted()
+        accepts (a string matches exactly, a pattern in full), else None."""
+        if isinstance(wanted, str):
+            test = lambda u, w=wanted: u == w
+        elif hasattr(wanted, "fullmatch"):
+            test = lambda u, w=wanted: w.fullmatch(u) is not None
+        else:
+            test = wanted
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            with self.lock:
+                for i in range(since, len(self.said)):
+                    if test(self.said[i]):
+                        return i
+            time.sleep(0.05)
+        return None
+
+    def quiet(self, seconds=0.6, limit=8.0):
+        """Waits until Orca has said nothing new for `seconds`."""
+        end = time.monotonic() + limit
+        last, count = time.monotonic(), self.mark()
+        while time.monotonic() < end:
+            time.sleep(0.1)
+            now = self.mark()
+            if now != count:
+                last, count = time.monotonic(), now
+            elif time.monotonic() - last >= seconds:
+                return
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+class Player:
+    def __init__(self, speech):
+        self.speech = speech
+        self.answer = None  # the answer button with the focus: 1..3
+
+    def press(self, name, then=None, timeout=10.0):
+        """Presses a key; with `then`, waits until Orca says it and returns
+        the index of that utterance (None if it never came)."""
+        mark = self.speech.mark()
+        key(name)
+        return self.speech.wait(then, mark, timeout) if then is not None else None
+
+    def move_to(self, utterance, name="Tab", presses=40):
+        """Presses Tab (or name) until Orca says the utterance."""
+        for _ in range(presses):
+            mark = self.speech.mark()
+            key(name)
+            # The control that took the focus, not just the key's echo,
+            # before the next press: a slow Orca must not be overtaken.
+            self.speech.wait(lambda u: u not in KEY_ECHOES, mark, 5)
+            self.speech.quiet(0.4)
+            if utterance in self.speech.since(mark):
+                return True
+        return False
+
+    def next_problem(self, since, timeout=15.0):
+        i = self.speech.wait(PROBLEM, since, timeout)
+        return (i, PROBLEM.fullmatch(self.speech.said[i])) if i is not None else (None, None)
+
+    def hear(self, name, target):
+        """Moves to answer button `target` with the key; its spoken value."""
+        mark = self.speech.mark()
+        key(name)
+        i = self.speech.wait(f"Answer {target} push button.", mark)
+        if i is None:
+            return None
+        self.answer = target
+        v = self.speech.wait(re.compile(r"\d+\."), i)
+        return int(self.speech.said[v].rstrip(".")) if v is not None else None
+
+    def focus_answer(self, accept):
+        """Moves the focus over the answer buttons, hearing each value,
+        until one that accept() takes; every button is heard at least once."""
+        ways = {
+            None: [("Tab", 1), ("Tab", 2), ("Tab", 3)],
+            1: [("Tab", 2), ("Tab", 3), ("shift+Tab", 2), ("shift+Tab", 1)],
+            2: [("Tab", 3), ("shift+Tab", 2), ("shift+Tab", 1)],
+            3: [("shift+Tab", 2), ("shift+Tab", 1), ("Tab", 2), ("Tab", 3)],
+        }
+        for name, target in ways[self.answer]:
+            value = self.hear(name, target)
+            if value is not None and accept(value):
+                return value
+        return None
+
+    def focus_seen(self, since):
+        """Which answer button Orca last said got the focus."""
+        for utterance in reversed(self.speech.since(since)):
+            match = re.fullmatch(r"Answer (\d) push button\.", utterance)
+            if match:
+                self.answer = int(match.group(1))
+                return
+
+
+def start(args, **kwargs):
+    return subprocess.Popen(args, stdout=kwargs.pop("stdout", subprocess.DEVNULL), stderr=subprocess.STDOUT, **kwargs)
+
+
+def main():
+    program, out = sys.argv[1], sys.argv[2]
+    speech = Speech(os.path.join(out, "orca.log"))
+    processes = []
+    try:
+        processes.append(start(["metacity", "--sm-disable"]))
+        time.sleep(1.0)
+        prefs = os.path.join(os.environ["HOME"], "orca")
+        processes.append(start(["orca", "-u", prefs, "--debug-file=" + speech.tty]))
+        check(speech.wait("Screen reader on.", 0, 30) is not None, "Orca is up and speaking")
+        os.close(speech.keep)
+        with open(os.path.join(out, "program.log"), "w") as program_log:
+            # Qt turns its accessibility bridge on because Orca runs, as on
+            # a pupil's desktop; nothing forces it.
+            env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
+            processes.append(start([program], stdout=program_log, env=env))
+            play(Player(speech))
+    finally:
+        for process in reversed(processes):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        time.sleep(0.3)
+        with open(os.path.join(out, "spoken.txt"), "w") as spoken:
+            spoken.write("\n".join(speech.said) + "\n")
+    print(f"{len(failures)} failed check(s)" if failures else "all checks passed")
+    return 1 if failures else 0
+
+
+def play(player):
+    speech = player.speech
+    if not check(speech.wait("Reset push button.", 0, 20) is not None, "the main window opens with the focus on Reset"):
+        return
+    speech.quiet()
+
+    # Twelve seconds to answer, typed into TimeLimit: the countdown is heard
+    # over ten seconds below.
+    if not check(player.move_to("TimeLimit editable combo box.", "shift+Tab", 15), "Shift+Tab reaches TimeLimit"):
+        return
+    key("ctrl+a")
+    subprocess.run(["xdotool", "type", "10"], check=True)
+    speech.quiet()
+    if not check(player.move_to("Start push button.", "Tab"), "Tab reaches Start"):
+        return
+
+    # Start: the problem is said, the focus stays on Start.
+    mark = speech.mark()
+    key("space")
+    i, first = player.next_problem(mark)
+    if not check(first is not None, f"after Start Orca says the problem: {speech.since(mark)}"):
+        return
+
+    # A right answer: "Correct!", then the next problem.
+    player.focus_answer(lambda v: v == solve(first))
+    mark = speech.mark()
+    key("space")
+    correct = speech.wait("Correct!", mark)
+    i, second = player.next_problem(correct if correct is not None else mark)
+    check(correct is not None and second is not None,
+          f"a right answer: 'Correct!', then the next problem: {speech.since(mark)}")
+    if second is None:
+        return
+
+    # A wrong answer: the popup with its answer line said once, then the
+    # next problem.
+    player.focus_answer(lambda v: v != solve(second))
+    mark = speech.mark()
+    key("space")
+    said_line = f"Wrong Answer. {line_of(second)}."
+    popup = speech.wait(said_line, mark)
+    i, third = player.next_problem(popup if popup is not None else mark)
+    heard = speech.since(mark)
+    check(popup is not None and third is not None,
+          f"a wrong answer: the popup ({said_line!r}), then the next problem: {heard}")
+    check(sum(line_of(second) in u for u in heard) == 1, f"the answer line {line_of(second)!r} is said once")
+    check("Belquist:MessageBox dialog." in heard, "the popup is announced as a dialog")
+    if third is None:
+        return
+    problem_said = time.monotonic()
+
+    # OK closes the popup; then nothing is said while the clock runs.
+    mark = speech.mark()
+    player.press("space", "Belquist:Korvane.")
+    speech.quiet()
+    player.focus_seen(mark)
+    mark = speech.mark()
+    time.sleep(max(0.0, 10.5 - (time.monotonic() - problem_said)))
+    check(speech.since(mark) == [], f"the countdown is silent for 10 s: {speech.since(mark)}")
+    # T, which the drill has no other use for, tells the time left.
+    told = player.press("t", re.compile(r"Time: +\d+\.?"), 3)
+    check(told is not None, f"T says the time left: {speech.since(mark)}")
+
+    # The time-out: the popup, with its answer line, then the next problem
+    # once OK has been pressed.
+    timeout_line = f"Time Out. {line_of(third)}."
+    check(speech.wait(timeout_line, mark, 8) is not None, f"a time-out brings the popup: {speech.since(mark)}")
+    speech.quiet()
+    mark = speech.mark()
+    key("space")
+    i, fourth = player.next_problem(mark)
+    check(fourth is not None, f"after the time-out's OK, the next problem: {speech.since(mark)}")
+
+    # Pause, then the results, read as a table.
+    if not check(player.move_to("Pause push button.", "shift+Tab", 6), "Shift+Tab reaches Pause"):
+        return
+    key("space")
+    speech.quiet()
+    if not check(player.move_to("Results push button.", "shift+Tab", 20), "Shift+Tab reaches Results"):
+        return
+    mark = speech.mark()
+    key("space")
+    check(speech.wait("ScoreResults.", mark) is not None, "the results window opens")
+    speech.quiet()
+    mark = speech.mark()
+    key("Tab")
+    table = speech.wait(re.compile(r"table with \d+ rows 10 columns\.?"), mark)
+    speech.quiet()
+    heard = speech.since(mark)
+    check("Results grid. Total Right= 1 Total Problems= 3." in heard, f"Tab reaches the grid, with its totals: {heard}")
+    check(table is not None, "the grid is a table")
+
+    # To the cell of the first problem, answered right once. Orca reads a
+    # whole row when the row changes; Orca+F11 makes it read single cells,
+    # with the row's header as the row changes.
+    row, column = int(first.group(1)), int(first.group(3))
+    for name, times in (("Down", row - 1), ("Right", column - 1)):
+        for _ in range(times):
+            key(name)
+            speech.quiet(0.4)
+    speech.quiet()
+    key("Insert+F11")
+    speech.quiet()
+    cell = f"{first.group(1)} {first.group(2)} {first.group(3)}: 1 right of 1"
+    away, back = ("Left", "Right") if column > 1 else ("Right", "Left")
+    mark = speech.mark()
+    player.press(away)
+    speech.quiet(0.4)
+    said = player.press(back, f"{column} column header {cell}.")
+    check(said is not None, f"the cell {cell!r} with its column header: {speech.since(mark)}")
+    away, back = ("Up", "Down") if row > 1 else ("Down", "Up")
+    mark = speech.mark()
+    player.press(away)
+    speech.quiet(0.4)
+    said = player.press(back, f"{row} row header {cell}.")
+    check(said is not None, f"the cell {cell!r} with its row header: {speech.since(mark)}")
+    log(f"elapsed {time.monotonic() - started:.0f} s")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,204 @@
+#include "announcer.h"
+
+#include <utility>
+
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace korvane {
+
+namespace {
+
+// Long enough for any window manager to hand the focus over; announcements
+// never wait longer than this for it.
+constexpr int kSettleLimitMs = 1000;
+
+// Recent texts kept for tests.
+constexpr qsizetype kSentKept = 16;
+
+// A window of the program itself, not a combo box's list or a tooltip.
+bool isOwnWindow(const QObject* watched)
+{
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget != nullptr && widget->isWindow() &&
+           (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog);
+}
+
+}  // namespace
+
+// The status bar: a child of the window for screen readers only. It is not
+// listed among the window's children, so nothing walks into it by accident;
+// screen readers reach it from its notifications.
+class Announcer::Status final : public QAccessibleInterface {
+public:
+    Status(QWidget& window, const std::array<Notice*, kNotices>& notices) : window_(window), notices_(notices) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_.windowHandle(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override { return kNotices; }
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Announcements") : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+
+private:
+    QWidget& window_;
+    const std::array<Notice*, kNotices>& notices_;
+};
+
+// One notification: read out by its name when reported shown.
+class Announcer::Notice final : public QAccessibleInterface {
+public:
+    explicit Notice(Status& status) : status_(status) {}
+
+    void say(const QString& text) { text_ = text; }
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return status_.window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return &status_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? text_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    Status& status_;
+    QString text_;
+};
+
+QAccessibleInterface* Announcer::Status::child(int index) const
+{
+    return index >= 0 && index < kNotices ? notices_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+int Announcer::Status::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (int i = 0; i < kNotices; ++i) {
+        if (notices_[static_cast<std::size_t>(i)] == child) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+Announcer::Announcer(QWidget& window) : QObject(&window), window_(window), status_(new Status(window, notices_))
+{
+    statusId_ = QAccessible::registerAccessibleInterface(status_);
+    for (std::size_t i = 0; i < notices_.size(); ++i) {
+        notices_[i] = new Notice(*status_);
+        noticeIds_[i] = QAccessible::registerAccessibleInterface(notices_[i]);
+    }
+
+    flushSoon_.setSingleShot(true);
+    flushSoon_.setInterval(0);
+    connect(&flushSoon_, &QTimer::timeout, this, &Announcer::flush);
+    settleLimit_.setSingleShot(true);
+    settleLimit_.setInterval(kSettleLimitMs);
+    connect(&settleLimit_, &QTimer::timeout, this, [this] { focusSettled(nullptr); });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused != nullptr) {
+            focusSettled(focused);
+        }
+    });
+    qApp->installEventFilter(this);
+}
+
+Announcer::~Announcer()
+{
+    qApp->removeEventFilter(this);
+    for (const QAccessible::Id id : noticeIds_) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
+    QAccessible::deleteAccessibleInterface(statusId_);
+}
+
+QAccessibleInterface* Announcer::statusBar() const { return status_; }
+
+void Announcer::announce(const QString& text)
+{
+    if (text.trimmed().isEmpty()) {
+        return;
+    }
+    pending_ << text;
+    flushSoon_.start();
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::ZOrderChange) && isOwnWindow(watched)) {
+        // A window shown, or one on screen brought to the front (the popup
+        // after a second miss), takes the focus and says what it shows.
+        const bool comingUp = type == QEvent::Show ||
+                              (type == QEvent::ZOrderChange && !static_cast<QWidget*>(watched)->isActiveWindow());
+        if (comingUp) {
+            pending_.clear();
+        }
+        if (comingUp || type == QEvent::Hide) {
+            windowChanging_ = true;
+            settleLimit_.start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Announcer::focusSettled(QWindow* /*window*/)
+{
+    if (!windowChanging_) {
+        return;
+    }
+    windowChanging_ = false;
+    settleLimit_.stop();
+    // After the events of the focus change itself have gone out.
+    flushSoon_.start();
+}
+
+void Announcer::flush()
+{
+    if (windowChanging_) {
+        return;  // focusSettled() flushes
+    }
+    const QStringList texts = std::exchange(pending_, {});
+    for (const QString& text : texts) {
+        send(text);
+    }
+}
+
+void Announcer::send(const QString& text)
+{
+    Notice* notice = notices_[static_cast<std::size_t>(next_)];
+    next_ = (next_ + 1) % kNotices;
+    notice->say(text);
+    sent_ << text;
+    if (sent_.size() > kSentKept) {
+        sent_.removeFirst();
+    }
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace korvane

@@ -1,0 +1,75 @@
+#pragma once
+// Says a short text to a screen reader wherever the keyboard focus is,
+// without moving the focus and without changing anything on screen.
+//
+// Qt 6.4 sends a changed name or description over AT-SPI without the new
+// text, and screen readers ignore text changes of a label that has no
+// focus. What they do speak at once is a notification that shows up inside
+// a status bar: read as its name alone, with no role said. So the window
+// gets a status bar that exists only for screen readers (no widget, no
+// pixels) with a few notifications in it; each announcement puts its text
+// into the next one and reports it shown.
+//
+// Texts are sent at the end of the handler that asked for them, in order.
+// When a window of the program comes up (shown or brought to the front) or
+// goes away meanwhile, they wait until the focus has settled in a window:
+// the screen reader presents the new window first and would cut off
+// anything said before. A text asked for before a window came up in the
+// same handler is dropped: that window says it itself (the popup's headline
+// says what "Wrong!" says).
+
+#include <array>
+
+#include <QAccessible>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QAccessibleInterface;
+class QWidget;
+class QWindow;
+
+namespace korvane {
+
+class Announcer : public QObject {
+public:
+    explicit Announcer(QWidget& window);
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+    ~Announcer() override;
+
+    void announce(const QString& text);
+
+    // What was sent, oldest first (the last few); for tests.
+    const QStringList& sent() const { return sent_; }
+    // The accessible status bar that holds the notifications.
+    QAccessibleInterface* statusBar() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Status;
+    class Notice;
+    static constexpr int kNotices = 4;  // more than any one handler sends
+
+    void flush();
+    void focusSettled(QWindow* window);
+    void send(const QString& text);
+
+    QWidget& window_;
+    // Owned by Qt's accessibility cache, which hands them out by id; given
+    // back in the destructor.
+    Status* status_;
+    std::array<Notice*, kNotices> notices_{};
+    QAccessible::Id statusId_;
+    std::array<QAccessible::Id, kNotices> noticeIds_{};
+    int next_ = 0;
+    QStringList pending_;
+    QStringList sent_;
+    bool windowChanging_ = false;
+    QTimer flushSoon_;
+    QTimer settleLimit_;
+};
+
+}  // namespace korvane
