@@ -1,6 +1,6 @@
 #include "app.h"
 
-#include "fonts.h"
+#include "ui/shared/fonts.h"
 #include "resources.h"
 
 namespace korvane {

@@ -1,6 +1,6 @@
 #include "qt_timer_binding.h"
 
-#include "widget_binding.h"
+#include "ui/shared/widget_binding.h"
 
 namespace korvane {
 

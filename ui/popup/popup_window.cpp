@@ -8,10 +8,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "ui/main/fonts.h"
+#include "ui/shared/fonts.h"
 #include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
-#include "ui/main/window_placement.h"
+#include "ui/shared/widget_binding.h"
+#include "ui/shared/window_placement.h"
 
 namespace korvane {
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
+#include "ui/shared/widget_binding.h"
 
 namespace korvane {
 

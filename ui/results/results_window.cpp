@@ -7,11 +7,11 @@
 #include <QPushButton>
 
 #include "drawing_widget.h"
-#include "ui/main/enter_key.h"
-#include "ui/main/fonts.h"
+#include "ui/shared/enter_key.h"
+#include "ui/shared/fonts.h"
 #include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
-#include "ui/main/window_placement.h"
+#include "ui/shared/widget_binding.h"
+#include "ui/shared/window_placement.h"
 
 namespace korvane {
 

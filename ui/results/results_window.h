@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "pf.h"
-#include "ui/main/focus_return.h"
-#include "ui/main/owned_window.h"
+#include "ui/shared/focus_return.h"
+#include "ui/shared/owned_window.h"
 
 namespace korvane {
 
