@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "ui/shared/fonts.h"
-#include "ui/main/main_layout.h"
+#include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
 

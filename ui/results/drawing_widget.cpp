@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "ui/main/main_layout.h"
+#include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 
 namespace korvane {
