@@ -30,7 +30,7 @@ void Tallyquip::but_Click(int Index)
         cap.setCaption("Wrong!");
         showpic(3);
         tpop_.Load();
-        tpop_.SetHeadline(" ^.^ !! Wrong Answer !! ^.^ ");
+        tpopHeadline_.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
         tpop_.ShowModeless();
     }
     organize();

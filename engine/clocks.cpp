@@ -31,7 +31,7 @@ void Tallyquip::Timershock_Timer()
         tpop_.Unload();
     }
     tpop_.Load();
-    tpop_.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    tpopHeadline_.setCaption(" ^_^ !!Time Out!! ^_^ ");
     gate_.blocked = true;
     tpop_.ShowModal();
     gate_.blocked = false;

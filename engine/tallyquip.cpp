@@ -54,7 +54,8 @@ std::vector<std::string> shockTimeItems()
 
 }  // namespace
 
-Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsWindow& pf)
+Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline,
+                     SecondaryWindow& pf)
     : but([](int i) { return std::make_unique<CommandButton>(indexed("but", i), std::to_string(i + 1)); }),
       ck([](int i) { return std::make_unique<CheckBox>(indexed("ck", i), i < 10 ? 1 : 0); }),
       maxtime("maxtime", "Maxtime", maxtimeItems()),
@@ -66,6 +67,7 @@ Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, Resu
       data_(data),
       random_(random),
       tpop_(tpop),
+      tpopHeadline_(tpopHeadline),
       pf_(pf)
 {
     for (int i = 0; i < but.count(); ++i) {

@@ -35,6 +35,7 @@
 #include "engine/number_text.h"
 #include "engine/tallyquip.h"
 #include "engine/virtual_clock.h"
+#include "tests/core/scripted_view.h"
 #include "ui/popup/tpop.h"
 #include "ui/results/pf.h"
 
@@ -277,12 +278,13 @@ public:
     explicit Session(Input& input)
         : input_(input), random_(input), tpop_(data_), pf_(data_)
     {
-        w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, pf_);
+        w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, tpop_.Label1, pf_);
         for (Timer* timer : w_->timers()) {
             clock_.attach(*timer);
         }
         saved_.reserve(4);
-        tpop_.modalStep = [this] { timeOutWait(); };
+        tpop_.setView(&tpopView_);
+        tpopView_.duringModal = [this] { timeOutWait(); };
         w_->Form_Load();
         check();
     }
@@ -988,6 +990,7 @@ private:
     FuzzRandom random_;
     Tpop tpop_;
     Pf pf_;
+    korvane::testing::ScriptedView tpopView_;
     VirtualClock clock_;
     std::unique_ptr<Tallyquip> w_;
     std::vector<Data> saved_;

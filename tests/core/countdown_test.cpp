@@ -25,7 +25,7 @@ TEST_P(CountdownTimeline, ShowsEverySecondThenTimesOutAtShockTimePlusTwoSeconds)
     const auto [text, seconds] = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         ++timeouts;
         r.tpop.kill.click();
     };
@@ -71,7 +71,7 @@ TEST_P(ClickDuringGrace, CountsAsAnAnswerNotAsATimeOut)
     const auto [atMs, right] = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] { ++timeouts; };
+    r.tpopView.duringModal = [&] { ++timeouts; };
     r->Start.click();
     r.clock.advance(atMs);
     ASSERT_EQ(r->Timecap.Caption(), "Time:  0");
@@ -103,7 +103,7 @@ TEST_P(WaitLength, NextProblemGetsItsFullTimeAfterTheWait)
     const int wait = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         if (++timeouts == 1) {
             r.clock.advance(wait);
         }
@@ -159,7 +159,7 @@ TEST(Countdown, MinutesSpentInTheTimeOutWaitCountTowardsElapsed)
 {
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         if (++timeouts == 1) {
             EXPECT_TRUE(r->keeptime.Enabled());
             EXPECT_FALSE(r->countdown.Enabled());

@@ -10,11 +10,12 @@
 
 using namespace korvane;
 using korvane::testing::Rig;
+using korvane::testing::ScriptedView;
 
 namespace {
 
 // Records what the popup asks of its window, in order.
-struct RecordingView : PopupView {
+struct RecordingView : WindowView {
     std::vector<std::string> calls;
     void created() override { calls.push_back("created"); }
     void destroyed() override { calls.push_back("destroyed"); }
@@ -27,10 +28,12 @@ struct RecordingView : PopupView {
 struct OneFact {
     Data data;
     Tpop tpop{data};
+    ScriptedView view;
 
     OneFact(int optype, int num1, int num2, int answer, int at = 137)
     {
         put(optype, num1, num2, answer, at);
+        tpop.setView(&view);
     }
     void put(int optype, int num1, int num2, int answer, int at)
     {
@@ -91,7 +94,7 @@ TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANe
     EXPECT_EQ(s.tpop.creations(), 1);
     EXPECT_EQ(s.tpop.Label1.Caption(), "");
     EXPECT_EQ(s.tpop.giveanswer.Caption(), "8 + 7 = 15");
-    s.tpop.SetHeadline(" ^.^ !! Wrong Answer !! ^.^ ");
+    s.tpop.Label1.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
     s.tpop.ShowModeless();
 
     s.put(1, 6, 9, 15, 42);
@@ -107,7 +110,7 @@ TEST(PopupLoad, LoadAfterUnloadCreatesAFreshPopupWithTheHeadlineCleared)
 {
     OneFact s(2, 14, 6, 8);
     s.tpop.Load();
-    s.tpop.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    s.tpop.Label1.setCaption(" ^_^ !!Time Out!! ^_^ ");
     s.tpop.Unload();
     EXPECT_FALSE(s.tpop.IsLoaded());
     const int before = s.tpop.creations();
@@ -126,7 +129,7 @@ TEST(PopupShow, ModelessShowReturnsAtOnceAndLeavesThePopupUp)
 {
     OneFact s(1, 7, 5, 12);
     bool stepRan = false;
-    s.tpop.modalStep = [&] { stepRan = true; };
+    s.view.duringModal = [&] { stepRan = true; };
     s.tpop.Load();
     s.tpop.ShowModeless();
     EXPECT_FALSE(stepRan);
@@ -156,7 +159,7 @@ TEST_P(ModalShowTest, ReturnsOnlyWithThePopupGone)
     int steps = 0;
     bool upDuringWait = false;
     if (c.hasStep) {
-        s.tpop.modalStep = [&] {
+        s.view.duringModal = [&] {
             ++steps;
             upDuringWait = s.tpop.IsLoaded() && s.tpop.Visible() && s.tpop.Modal() &&
                            s.tpop.giveanswer.Caption() == "12 - 5 = 7" &&
@@ -167,7 +170,7 @@ TEST_P(ModalShowTest, ReturnsOnlyWithThePopupGone)
         };
     }
     s.tpop.Load();
-    s.tpop.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    s.tpop.Label1.setCaption(" ^_^ !!Time Out!! ^_^ ");
     s.tpop.ShowModal();
     EXPECT_EQ(steps, c.hasStep ? 1 : 0);
     EXPECT_EQ(upDuringWait, c.hasStep);

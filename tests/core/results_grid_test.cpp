@@ -392,7 +392,7 @@ TEST(ResultsWindowLife, PageButtonsFollowPlusTenAtCreationOnlyAndCloseLetsTheNex
 
 TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIsDrawn)
 {
-    struct View : ResultsView {
+    struct View : WindowView {
         Pf* pf = nullptr;
         std::vector<std::string> calls;
         void created() override
@@ -401,7 +401,8 @@ TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIs
             pf->dt.setLineHeight(225);
         }
         void destroyed() override { calls.push_back("destroyed"); }
-        void show() override { calls.push_back("show"); }
+        void showModeless() override { calls.push_back("showModeless"); }
+        void runModal() override { calls.push_back("runModal"); }
     } view;
     Rig r;
     view.pf = &r.pf;
@@ -411,5 +412,5 @@ TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIs
     r->results.click();
     EXPECT_EQ(lastItems(r.pf.dt, 4), expectedFooter(1, rowTop(3), 225, 0, 0));
     r.pf.okclose.click();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "show", "show", "destroyed"}));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "showModeless", "destroyed"}));
 }

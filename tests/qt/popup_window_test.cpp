@@ -189,7 +189,7 @@ void PopupWindowTest::okClosesAndDestroysIt()
     QVERIFY(!app_->tpop().IsLoaded());
     QVERIFY(popup.isNull() || !popup->isVisible());
     QTRY_VERIFY(popup.isNull());
-    QVERIFY(app_->popupWindow().dialog() == nullptr);
+    QVERIFY(app_->popupHost().window() == nullptr);
     // OK does nothing on the main window: the run goes on.
     QVERIFY(app_->model().keeptime.Enabled());
 }

@@ -1,56 +1,31 @@
 #pragma once
 // The feedback popup tpop on screen: a parentless dialog bound to the Tpop
-// model. Each Load makes a fresh dialog; Unload closes and deletes it,
-// which also ends a modal wait.
+// model. A WindowHost makes a fresh one on each Load and closes and deletes
+// it on Unload, which also ends a modal wait.
 
 #include <QDialog>
 
 #include "tpop.h"
-#include "ui/shared/focus_return.h"
-#include "ui/shared/owned_window.h"
 
 namespace korvane {
 
-// The dialog itself. Closing it from its frame is the OK button's Unload;
-// Escape does nothing.
-class PopupDialog : public QDialog {
-public:
-    explicit PopupDialog(Tpop& model);
-    // From now on the dialog no longer reports to the model.
-    void detach() { model_ = nullptr; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    Tpop* model_;
-};
-
-class PopupWindow final : public PopupView {
+class PopupWindow : public QDialog {
 public:
     static constexpr int kClientWidth = 4680;  // twips
     static constexpr int kClientHeight = 3195;
 
     explicit PopupWindow(Tpop& model);
-    PopupWindow(const PopupWindow&) = delete;
-    PopupWindow& operator=(const PopupWindow&) = delete;
-    ~PopupWindow() override;
 
-    void created() override;
-    void destroyed() override;
-    void showModeless() override;
-    void runModal() override;
+    // Before each show: OK, which takes the focus, carries the headline and
+    // the answer line for screen readers.
+    void beforeShow();
 
-    // The dialog while the popup is loaded, else null.
-    PopupDialog* dialog() const { return window_.get(); }
+protected:
+    // No cancel button: Escape presses nothing.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void describeForScreenReaders();
-
     Tpop& model_;
-    OwnedWindow<PopupDialog> window_;
-    FocusReturn focusReturn_;
 };
 
 }  // namespace korvane
