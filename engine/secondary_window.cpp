@@ -17,29 +17,29 @@ void SecondaryWindow::Load()
     Form_Load();
 }
 
-void SecondaryWindow::ShowModeless()
-{
-    if (!loaded_) {
-        Load();
-    }
-    visible_ = true;
-    modal_ = false;
-    if (view_ != nullptr) {
-        view_->showModeless();
-    }
-}
+void SecondaryWindow::ShowModeless() { show(false); }
 
 void SecondaryWindow::ShowModal()
 {
+    show(true);
+    Unload();  // the caller goes on only with the window gone
+}
+
+void SecondaryWindow::show(bool modal)
+{
     if (!loaded_) {
         Load();
     }
     visible_ = true;
-    modal_ = true;
-    if (view_ != nullptr) {
-        view_->runModal();
+    modal_ = modal;
+    if (view_ == nullptr) {
+        return;
     }
-    Unload();  // the caller goes on only with the window gone
+    if (modal) {
+        view_->runModal();
+    } else {
+        view_->showModeless();
+    }
 }
 
 void SecondaryWindow::Unload()

@@ -53,6 +53,8 @@ protected:
     virtual void loadedAgain() {}
 
 private:
+    void show(bool modal);
+
     WindowView* view_ = nullptr;
     bool loaded_ = false;
     bool visible_ = false;

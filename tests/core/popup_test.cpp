@@ -14,15 +14,6 @@ using korvane::testing::ScriptedView;
 
 namespace {
 
-// Records what the popup asks of its window, in order.
-struct RecordingView : WindowView {
-    std::vector<std::string> calls;
-    void created() override { calls.push_back("created"); }
-    void destroyed() override { calls.push_back("destroyed"); }
-    void showModeless() override { calls.push_back("showModeless"); }
-    void runModal() override { calls.push_back("runModal"); }
-};
-
 // A drill state with one fact on display, stored away from the first entry
 // so the popup must follow curfact to find it.
 struct OneFact {
@@ -85,8 +76,6 @@ INSTANTIATE_TEST_SUITE_P(Operations, AnswerLineTest,
 TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANewWindow)
 {
     OneFact s(1, 8, 7, 15);
-    RecordingView view;
-    s.tpop.setView(&view);
     ASSERT_EQ(s.tpop.creations(), 0);
     s.tpop.Load();
     EXPECT_TRUE(s.tpop.IsLoaded());
@@ -103,7 +92,7 @@ TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANe
     EXPECT_TRUE(s.tpop.Visible());
     EXPECT_EQ(s.tpop.giveanswer.Caption(), "6 + 9 = 15");
     EXPECT_EQ(s.tpop.Label1.Caption(), " ^.^ !! Wrong Answer !! ^.^ ");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless"}));
 }
 
 TEST(PopupLoad, LoadAfterUnloadCreatesAFreshPopupWithTheHeadlineCleared)
@@ -188,8 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Waits, ModalShowTest,
 TEST(PopupShow, ModalShowOfAPopupAlreadyUpFromAMissUsesThatPopupAndEndsWithItGone)
 {
     OneFact s(1, 7, 5, 12);
-    RecordingView view;
-    s.tpop.setView(&view);
     s.tpop.Load();
     s.tpop.ShowModeless();
     s.put(1, 9, 9, 18, 3);
@@ -197,21 +184,19 @@ TEST(PopupShow, ModalShowOfAPopupAlreadyUpFromAMissUsesThatPopupAndEndsWithItGon
     s.tpop.ShowModal();
     EXPECT_EQ(s.tpop.creations(), 1);
     EXPECT_FALSE(s.tpop.IsLoaded());
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "runModal", "destroyed"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless", "runModal", "destroyed"}));
 }
 
 TEST(PopupShow, OkUnloadsThePopupOnceAndNothingElse)
 {
     OneFact s(3, 10, 10, 100);
-    RecordingView view;
-    s.tpop.setView(&view);
     s.tpop.Load();
     s.tpop.ShowModeless();
     s.tpop.kill.click();
     EXPECT_FALSE(s.tpop.IsLoaded());
     EXPECT_FALSE(s.tpop.Visible());
     s.tpop.Unload();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "destroyed"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless", "destroyed"}));
 }
 
 // ---- brought up by the main window ------------------------------------------------

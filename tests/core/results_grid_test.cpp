@@ -392,20 +392,9 @@ TEST(ResultsWindowLife, PageButtonsFollowPlusTenAtCreationOnlyAndCloseLetsTheNex
 
 TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIsDrawn)
 {
-    struct View : WindowView {
-        Pf* pf = nullptr;
-        std::vector<std::string> calls;
-        void created() override
-        {
-            calls.push_back("created");
-            pf->dt.setLineHeight(225);
-        }
-        void destroyed() override { calls.push_back("destroyed"); }
-        void showModeless() override { calls.push_back("showModeless"); }
-        void runModal() override { calls.push_back("runModal"); }
-    } view;
     Rig r;
-    view.pf = &r.pf;
+    korvane::testing::ScriptedView view;
+    view.whenCreated = [&] { r.pf.dt.setLineHeight(225); };
     r.pf.setView(&view);
     tickOnly(r, {3});
     r->results.click();

@@ -64,7 +64,7 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     binding::bindButton(model.kill, *ok);
     ok->setFocus(Qt::OtherFocusReason);
 
-    placeCentred(*this, layout::pixels({0, 0, kClientWidth, kClientHeight}).size());
+    placeCentred(*this, layout::pixels({0, 0, 4680, 3195}).size());  // the client area
 }
 
 void PopupWindow::keyPressEvent(QKeyEvent* event)

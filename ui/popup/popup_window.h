@@ -11,9 +11,6 @@ namespace korvane {
 
 class PopupWindow : public QDialog {
 public:
-    static constexpr int kClientWidth = 4680;  // twips
-    static constexpr int kClientHeight = 3195;
-
     explicit PopupWindow(Tpop& model);
 
     // Before each show: OK, which takes the focus, carries the headline and

@@ -47,7 +47,7 @@ ResultsWindow::ResultsWindow(Pf& model)
     QWidget::setTabOrder(okclose, dt);
     QWidget::setTabOrder(dt, show20);
 
-    const QSize client = layout::pixels({0, 0, kClientWidth, kClientHeight}).size();
+    const QSize client = layout::pixels({0, 0, 8580, 4035}).size();  // fixed: no resizing
     setFixedSize(client);
     placeCentred(*this, client);
     // The first page is drawn as soon as this returns, in dt's font.

@@ -13,9 +13,6 @@ class EnterPressesButton;
 
 class ResultsWindow : public QWidget {
 public:
-    static constexpr int kClientWidth = 8580;  // twips
-    static constexpr int kClientHeight = 4035;
-
     explicit ResultsWindow(Pf& model);
 
     // Before each show: on the first, the focus goes to the first control in
