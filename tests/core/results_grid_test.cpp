@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -64,11 +66,7 @@ Items expectedFooter(int page, int lastTop, int lineHeight, int right, int probs
 Items itemsAtTop(const DrawingArea& dt, int top)
 {
     Items out;
-    for (const TextPlacement& item : dt.items()) {
-        if (item.top == top) {
-            out.push_back(item);
-        }
-    }
+    std::ranges::copy_if(dt.items(), std::back_inserter(out), [top](const auto& item) { return item.top == top; });
     return out;
 }
 
@@ -80,10 +78,9 @@ Items lastItems(const DrawingArea& dt, std::size_t n)
 
 Fact& factOf(Data& data, int num1, int num2)
 {
-    for (Fact& fact : data.facts) {
-        if (fact.num1 == num1 && fact.num2 == num2) {
-            return fact;
-        }
+    const auto it = std::ranges::find_if(data.facts, [&](const Fact& f) { return f.num1 == num1 && f.num2 == num2; });
+    if (it != data.facts.end()) {
+        return *it;
     }
     throw std::runtime_error("no fact " + std::to_string(num1) + "," + std::to_string(num2));
 }
@@ -393,13 +390,11 @@ TEST(ResultsWindowLife, PageButtonsFollowPlusTenAtCreationOnlyAndCloseLetsTheNex
 TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIsDrawn)
 {
     Rig r;
-    korvane::testing::ScriptedView view;
-    view.whenCreated = [&] { r.pf.dt.setLineHeight(225); };
-    r.pf.setView(&view);
+    r.pfView.whenCreated = [&] { r.pf.dt.setLineHeight(225); };
     tickOnly(r, {3});
     r->results.click();
     r->results.click();
     EXPECT_EQ(lastItems(r.pf.dt, 4), expectedFooter(1, rowTop(3), 225, 0, 0));
     r.pf.okclose.click();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "showModeless", "destroyed"}));
+    EXPECT_EQ(r.pfView.calls, (std::vector<std::string>{"created", "showModeless", "showModeless", "destroyed"}));
 }

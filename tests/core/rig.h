@@ -20,6 +20,7 @@ struct Rig {
     Pf pf{data};
     // The popup's modal wait runs tpopView.duringModal.
     ScriptedView tpopView;
+    ScriptedView pfView;
     VirtualClock clock;
     std::unique_ptr<Tallyquip> w;
 
@@ -29,6 +30,7 @@ struct Rig {
         RandomSource& source = script ? static_cast<RandomSource&>(scripted) : seeded;
         w = std::make_unique<Tallyquip>(data, source, tpop, tpop.Label1, pf);
         tpop.setView(&tpopView);
+        pf.setView(&pfView);
         for (Timer* timer : w->timers()) {
             clock.attach(*timer);
         }
