@@ -36,6 +36,7 @@ private slots:
     void theNextMissMakesAFreshPopup();
     void aTimeOutWaitsForOkAndBlocksTheMainWindow();
     void aTimeOutReplacesAnOpenModelessPopup();
+    void aTimeOutEndsWhenItsPopupIsClosedFromTheFrame();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -309,6 +310,27 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     QVERIFY(!app_->tpop().IsLoaded());
     QCOMPARE(app_->data().totalprobs, 2);
     QTRY_VERIFY(modeless.isNull());
+}
+
+void PopupWindowTest::aTimeOutEndsWhenItsPopupIsClosedFromTheFrame()
+{
+    start();
+    bool closed = false;
+    bool unloadedByTheClose = false;
+    QTimer::singleShot(0, &window(), [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed = modal->close();
+            unloadedByTheClose = !app_->tpop().IsLoaded();
+        }
+    });
+    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
+    app_->model().Timershock.tick();
+    QVERIFY(closed);
+    QVERIFY(unloadedByTheClose);
+    // The wait is over: booked as a miss, the next problem up.
+    QCOMPARE(app_->data().totalprobs, 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
 }
 
 QTEST_MAIN(PopupWindowTest)

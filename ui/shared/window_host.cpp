@@ -1,5 +1,7 @@
 #include "window_host.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
