@@ -34,7 +34,7 @@ void Tallyquip::but_Click(int Index)
         cap.setCaption("Wrong!");
         showpic(picture::kWrong);
         tpop_.Load();
-        tpop_.SetHeadline(" ^.^ !! Wrong Answer !! ^.^ ");
+        tpopHeadline_.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
         tpop_.ShowModeless();
     }
     organize();

@@ -35,7 +35,7 @@ void Tallyquip::Timershock_Timer()
         tpop_.Unload();
     }
     tpop_.Load();
-    tpop_.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    tpopHeadline_.setCaption(" ^_^ !!Time Out!! ^_^ ");
     setInputBlocked(true);
     tpop_.ShowModal();
     setInputBlocked(false);

@@ -58,7 +58,8 @@ std::vector<std::string> shockTimeItems()
 
 }  // namespace
 
-Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsWindow& pf)
+Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline,
+                     SecondaryWindow& pf)
     : but([this](int i) { return std::make_unique<CommandButton>(*this, indexed("but", i), std::to_string(i + 1)); }),
       ck([this](int i) { return std::make_unique<CheckBox>(*this, indexed("ck", i), i < 10 ? 1 : 0); }),
       maxtime(*this, "maxtime", "Maxtime", maxtimeItems()),
@@ -70,6 +71,7 @@ Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, Resu
       data_(data),
       random_(random),
       tpop_(tpop),
+      tpopHeadline_(tpopHeadline),
       pf_(pf)
 {
     for (int i = 0; i < but.count(); ++i) {

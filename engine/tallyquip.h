@@ -25,7 +25,7 @@
 #include "data.h"
 #include "random_source.h"
 #include "settings.h"
-#include "window_ports.h"
+#include "secondary_window.h"
 
 namespace korvane {
 
@@ -50,7 +50,9 @@ class Tallyquip : public ControlWindow {
 public:
     static constexpr const char* kCaption = "Belquist:Korvane";
 
-    Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsWindow& pf);
+    // The popup comes with its headline label, which the window writes
+    // before showing it.
+    Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline, SecondaryWindow& pf);
     Tallyquip(const Tallyquip&) = delete;
     Tallyquip& operator=(const Tallyquip&) = delete;
 
@@ -123,8 +125,9 @@ private:
 
     Data& data_;
     RandomSource& random_;
-    FeedbackPopup& tpop_;
-    ResultsWindow& pf_;
+    SecondaryWindow& tpop_;
+    Label& tpopHeadline_;
+    SecondaryWindow& pf_;
     SettingsMemory settings_;
     bool closed_ = false;
 };

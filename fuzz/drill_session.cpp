@@ -54,12 +54,13 @@ private:
 
 Session::Session(Input& input) : random_(input), tpop_(data_), pf_(data_)
 {
-    w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, pf_);
+    w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, tpop_.Label1, pf_);
     for (Timer* timer : w_->timers()) {
         clock_.attach(*timer);
     }
     saved_.reserve(4);
-    tpop_.modalStep = [this] { timeOutWait(); };
+    tpop_.setView(&tpopView_);
+    tpopView_.duringModal = [this] { timeOutWait(); };
     w_->Form_Load();
     check();
 }

@@ -16,6 +16,7 @@
 #include "engine/virtual_clock.h"
 #include "support/booking_check.h"
 #include "support/run_state_check.h"
+#include "tests/core/scripted_view.h"
 #include "ui/popup/tpop.h"
 #include "ui/results/pf.h"
 
@@ -88,6 +89,7 @@ private:
     FuzzRandom random_;
     Tpop tpop_;
     Pf pf_;
+    korvane::testing::ScriptedView tpopView_;
     VirtualClock clock_;
     std::unique_ptr<Tallyquip> w_;
     // Copies of the drill state to compare with after a click, kept off the

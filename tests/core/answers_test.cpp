@@ -69,7 +69,7 @@ protected:
     void SetUp() override
     {
         r->wrongnum.typeText("   1");  // a miss leaves play at once, so the next problem differs
-        r.tpop.modalStep = [this] { ++modalShows; };
+        r.tpopView.duringModal = [this] { ++modalShows; };
         r->Start.click();
         ASSERT_EQ(r->cap.Caption(), "1 + 1");
         r.clock.advance(3000);
@@ -135,7 +135,7 @@ TEST_P(TimeOut, WaitsOnAModalPopupThenBooksAMiss)
     const bool byFrame = GetParam();
     Rig r(true);
     int waits = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         ++waits;
         EXPECT_EQ(r->beep.plays(), 1);
         EXPECT_EQ(visiblePicture(r), 1);
@@ -205,7 +205,7 @@ TEST(TimeOut, WithTheWrongAnswerPopupStillOpenComesUpAsOneFreshModalPopup)
     Rig r(true);
     r->wrongnum.typeText("1");
     int waits = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         ++waits;
         EXPECT_EQ(r.tpop.creations(), 2);
         EXPECT_TRUE(r.tpop.Modal());
@@ -275,7 +275,7 @@ TEST_P(AnswerLine, WrongAnswerAndTimeOutShowTheFactWithItsAnswer)
         Rig r(true);
         choose(r, c.optype, {c.number}, c.plusTen);
         std::string lineDuringWait;
-        r.tpop.modalStep = [&] { lineDuringWait = r.tpop.giveanswer.Caption(); };
+        r.tpopView.duringModal = [&] { lineDuringWait = r.tpop.giveanswer.Caption(); };
         queueDraw(r, c.position);
         r->Start.click();
         ASSERT_EQ(r->cap.Caption(), c.problem);

@@ -31,7 +31,7 @@ TEST_P(CountdownTimeline, ShowsEverySecondThenTimesOutAtShockTimePlusTwoSeconds)
     const auto [text, seconds, earlier] = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         ++timeouts;
         r.tpop.kill.click();
     };
@@ -87,7 +87,7 @@ TEST_P(ClickDuringGrace, CountsAsAnAnswerNotAsATimeOut)
     const auto [atMs, right] = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] { ++timeouts; };
+    r.tpopView.duringModal = [&] { ++timeouts; };
     r->Start.click();
     r.clock.advance(atMs);
     ASSERT_EQ(r->Timecap.Caption(), "Time:  0");
@@ -119,7 +119,7 @@ TEST_P(WaitLength, NextProblemGetsItsFullTimeAfterTheWait)
     const int wait = GetParam();
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         if (++timeouts == 1) {
             r.clock.advance(wait);
         }
@@ -175,7 +175,7 @@ TEST(Countdown, MinutesSpentInTheTimeOutWaitCountTowardsElapsed)
 {
     Rig r(true);
     int timeouts = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         if (++timeouts == 1) {
             EXPECT_TRUE(r->keeptime.Enabled());
             EXPECT_FALSE(r->countdown.Enabled());

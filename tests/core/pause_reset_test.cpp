@@ -104,7 +104,7 @@ TEST(Pause, TwiceInARowChangesNothingTheSecondTime)
 TEST(Pause, IsIgnoredDuringTheTimeOutWait)
 {
     Rig r(true);
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         r->Stop.click();
         r->clear.click();
         r.tpop.kill.click();
@@ -226,7 +226,7 @@ TEST(WindowClosed, StopsEveryClockSoNoTimeOutFiresAfterwards)
 {
     Rig r(true);
     int waits = 0;
-    r.tpop.modalStep = [&] { ++waits; };
+    r.tpopView.duringModal = [&] { ++waits; };
     r->Start.click();
     r.clock.advance(3000);
     r->windowClosed();
@@ -243,7 +243,7 @@ TEST(WindowClosed, DuringTheTimeOutWaitNothingRunsOnAfterTheWait)
 {
     Rig r(true);
     int waits = 0;
-    r.tpop.modalStep = [&] {
+    r.tpopView.duringModal = [&] {
         ++waits;
         r->windowClosed();
         r.tpop.kill.click();

@@ -14,27 +14,21 @@
 
 using namespace korvane;
 using korvane::testing::Rig;
+using korvane::testing::ScriptedView;
 
 namespace {
-
-// Records what the popup asks of its window, in order.
-struct RecordingView : PopupView {
-    std::vector<std::string> calls;
-    void created() override { calls.push_back("created"); }
-    void destroyed() override { calls.push_back("destroyed"); }
-    void showModeless() override { calls.push_back("showModeless"); }
-    void runModal() override { calls.push_back("runModal"); }
-};
 
 // A drill state with one fact on display, stored away from the first entry
 // so the popup must follow curfact to find it.
 struct OneFact {
     Data data;
     Tpop tpop{data};
+    ScriptedView view;
 
     OneFact(int optype, int num1, int num2, int answer, int at = 137)
     {
         put(optype, num1, num2, answer, at);
+        tpop.setView(&view);
     }
     void put(int optype, int num1, int num2, int answer, int at)
     {
@@ -86,8 +80,6 @@ INSTANTIATE_TEST_SUITE_P(Operations, AnswerLineTest,
 TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANewWindow)
 {
     OneFact s(1, 8, 7, 15);
-    RecordingView view;
-    s.tpop.setView(&view);
     ASSERT_EQ(s.tpop.creations(), 0);
     s.tpop.Load();
     EXPECT_TRUE(s.tpop.IsLoaded());
@@ -95,7 +87,7 @@ TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANe
     EXPECT_EQ(s.tpop.creations(), 1);
     EXPECT_EQ(s.tpop.Label1.Caption(), "");
     EXPECT_EQ(s.tpop.giveanswer.Caption(), "8 + 7 = 15");
-    s.tpop.SetHeadline(" ^.^ !! Wrong Answer !! ^.^ ");
+    s.tpop.Label1.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
     s.tpop.ShowModeless();
 
     s.put(1, 6, 9, 15, 42);
@@ -104,14 +96,14 @@ TEST(PopupLoad, FirstLoadCreatesHiddenAndALoadWhileOpenRewritesTheLineWithoutANe
     EXPECT_TRUE(s.tpop.Visible());
     EXPECT_EQ(s.tpop.giveanswer.Caption(), "6 + 9 = 15");
     EXPECT_EQ(s.tpop.Label1.Caption(), " ^.^ !! Wrong Answer !! ^.^ ");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless"}));
 }
 
 TEST(PopupLoad, LoadAfterUnloadCreatesAFreshPopupWithTheHeadlineCleared)
 {
     OneFact s(2, 14, 6, 8);
     s.tpop.Load();
-    s.tpop.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    s.tpop.Label1.setCaption(" ^_^ !!Time Out!! ^_^ ");
     s.tpop.Unload();
     EXPECT_FALSE(s.tpop.IsLoaded());
     const int before = s.tpop.creations();
@@ -130,7 +122,7 @@ TEST(PopupShow, ModelessShowReturnsAtOnceAndLeavesThePopupUp)
 {
     OneFact s(1, 7, 5, 12);
     bool stepRan = false;
-    s.tpop.modalStep = [&] { stepRan = true; };
+    s.view.duringModal = [&] { stepRan = true; };
     s.tpop.Load();
     s.tpop.ShowModeless();
     EXPECT_FALSE(stepRan);
@@ -160,7 +152,7 @@ TEST_P(ModalShowTest, ReturnsOnlyWithThePopupGone)
     int steps = 0;
     bool upDuringWait = false;
     if (c.hasStep) {
-        s.tpop.modalStep = [&] {
+        s.view.duringModal = [&] {
             ++steps;
             upDuringWait = s.tpop.IsLoaded() && s.tpop.Visible() && s.tpop.Modal() &&
                            s.tpop.giveanswer.Caption() == "12 - 5 = 7" &&
@@ -171,7 +163,7 @@ TEST_P(ModalShowTest, ReturnsOnlyWithThePopupGone)
         };
     }
     s.tpop.Load();
-    s.tpop.SetHeadline(" ^_^ !!Time Out!! ^_^ ");
+    s.tpop.Label1.setCaption(" ^_^ !!Time Out!! ^_^ ");
     s.tpop.ShowModal();
     EXPECT_EQ(steps, c.hasStep ? 1 : 0);
     EXPECT_EQ(upDuringWait, c.hasStep);
@@ -189,8 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Waits, ModalShowTest,
 TEST(PopupShow, ModalShowOfAPopupAlreadyUpFromAMissUsesThatPopupAndEndsWithItGone)
 {
     OneFact s(1, 7, 5, 12);
-    RecordingView view;
-    s.tpop.setView(&view);
     s.tpop.Load();
     s.tpop.ShowModeless();
     s.put(1, 9, 9, 18, 3);
@@ -198,21 +188,19 @@ TEST(PopupShow, ModalShowOfAPopupAlreadyUpFromAMissUsesThatPopupAndEndsWithItGon
     s.tpop.ShowModal();
     EXPECT_EQ(s.tpop.creations(), 1);
     EXPECT_FALSE(s.tpop.IsLoaded());
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "runModal", "destroyed"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless", "runModal", "destroyed"}));
 }
 
 TEST(PopupShow, OkUnloadsThePopupOnceAndNothingElse)
 {
     OneFact s(3, 10, 10, 100);
-    RecordingView view;
-    s.tpop.setView(&view);
     s.tpop.Load();
     s.tpop.ShowModeless();
     s.tpop.kill.click();
     EXPECT_FALSE(s.tpop.IsLoaded());
     EXPECT_FALSE(s.tpop.Visible());
     s.tpop.Unload();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "showModeless", "destroyed"}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"created", "showModeless", "destroyed"}));
 }
 
 // ---- brought up by the main window ------------------------------------------------

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -68,11 +70,7 @@ Items expectedFooter(int page, int lastTop, int lineHeight, int right, int probs
 Items itemsAtTop(const DrawingArea& dt, int top)
 {
     Items out;
-    for (const TextPlacement& item : dt.items()) {
-        if (item.top == top) {
-            out.push_back(item);
-        }
-    }
+    std::ranges::copy_if(dt.items(), std::back_inserter(out), [top](const auto& item) { return item.top == top; });
     return out;
 }
 
@@ -84,10 +82,9 @@ Items lastItems(const DrawingArea& dt, std::size_t n)
 
 Fact& factOf(Data& data, int num1, int num2)
 {
-    for (Fact& fact : data.facts) {
-        if (fact.num1 == num1 && fact.num2 == num2) {
-            return fact;
-        }
+    const auto it = std::ranges::find_if(data.facts, [&](const Fact& f) { return f.num1 == num1 && f.num2 == num2; });
+    if (it != data.facts.end()) {
+        return *it;
     }
     throw std::runtime_error("no fact " + std::to_string(num1) + "," + std::to_string(num2));
 }
@@ -392,24 +389,12 @@ TEST(ResultsWindowLife, PageButtonsFollowPlusTenAtCreationOnlyAndCloseLetsTheNex
 
 TEST(ResultsWindowLife, WindowMadeByTheViewGetsItsLineHeightBeforeTheFirstPageIsDrawn)
 {
-    struct View : ResultsView {
-        Pf* pf = nullptr;
-        std::vector<std::string> calls;
-        void created() override
-        {
-            calls.push_back("created");
-            pf->dt.setLineHeight(225);
-        }
-        void destroyed() override { calls.push_back("destroyed"); }
-        void show() override { calls.push_back("show"); }
-    } view;
     Rig r;
-    view.pf = &r.pf;
-    r.pf.setView(&view);
+    r.pfView.whenCreated = [&] { r.pf.dt.setLineHeight(225); };
     tickOnly(r, {3});
     r->results.click();
     r->results.click();
     EXPECT_EQ(lastItems(r.pf.dt, 4), expectedFooter(1, rowTop(3), 225, 0, 0));
     r.pf.okclose.click();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"created", "show", "show", "destroyed"}));
+    EXPECT_EQ(r.pfView.calls, (std::vector<std::string>{"created", "showModeless", "showModeless", "destroyed"}));
 }

@@ -10,6 +10,7 @@
 
 #include "engine/tallyquip.h"
 #include "engine/virtual_clock.h"
+#include "scripted_view.h"
 #include "ui/popup/tpop.h"
 #include "ui/results/pf.h"
 
@@ -21,6 +22,9 @@ struct Rig {
     SeededRandom seeded{12345};
     Tpop tpop{data};
     Pf pf{data};
+    // The popup's modal wait runs tpopView.duringModal.
+    ScriptedView tpopView;
+    ScriptedView pfView;
     VirtualClock clock;
     std::unique_ptr<Tallyquip> w;
 
@@ -28,7 +32,9 @@ struct Rig {
     explicit Rig(bool script = false, bool load = true)
     {
         RandomSource& source = script ? static_cast<RandomSource&>(scripted) : seeded;
-        w = std::make_unique<Tallyquip>(data, source, tpop, pf);
+        w = std::make_unique<Tallyquip>(data, source, tpop, tpop.Label1, pf);
+        tpop.setView(&tpopView);
+        pf.setView(&pfView);
         for (Timer* timer : w->timers()) {
             clock.attach(*timer);
         }

@@ -28,7 +28,7 @@ public:
     explicit SoakRun(std::uint32_t seed) : rng_(seed)
     {
         r.seeded.seed(seed);  // Form_Load seeded from the clock; make the draws repeatable
-        r.tpop.modalStep = [this] { timeOutWait(); };
+        r.tpopView.duringModal = [this] { timeOutWait(); };
     }
 
     // Plays `events` random events; stops at the first broken rule.

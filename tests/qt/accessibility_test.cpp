@@ -25,10 +25,10 @@
 #include <QtTest>
 
 #include "qt_test_support.h"
-#include "ui/main/announcer.h"
+#include "ui/shared/announcer.h"
 #include "ui/main/app.h"
 #include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
+#include "ui/shared/widget_binding.h"
 #include "ui/results/drawing_widget.h"
 
 using korvane::App;

@@ -21,7 +21,7 @@
 #include "ui/main/chime.h"
 #include "ui/main/qt_timer_binding.h"
 #include "ui/main/resources.h"
-#include "ui/main/widget_binding.h"
+#include "ui/shared/widget_binding.h"
 
 using namespace korvane;
 

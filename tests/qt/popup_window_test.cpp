@@ -16,7 +16,7 @@
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
-#include "ui/main/fonts.h"
+#include "ui/shared/fonts.h"
 #include "ui/popup/popup_window.h"
 
 using korvane::App;
@@ -41,6 +41,7 @@ private slots:
     void theNextMissMakesAFreshPopup();
     void aTimeOutWaitsForOkAndBlocksTheMainWindow();
     void aTimeOutReplacesAnOpenModelessPopup();
+    void aTimeOutEndsWhenItsPopupIsClosedFromTheFrame();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -183,7 +184,7 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
             data.curfact = static_cast<std::int16_t>(x);
             app_->tpop().Load();
             app_->tpop().ShowModeless();
-            auto* answer = named<QLabel>(*app_->popupWindow().dialog(), "giveanswer");
+            auto* answer = named<QLabel>(*app_->popupHost().window(), "giveanswer");
             const QString line = answer->text();
             const QFont laidOut = korvane::fonts::arial(36);
             const bool fits = QFontMetrics(laidOut).horizontalAdvance(line) <= answer->width();
@@ -195,8 +196,8 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
             }
         }
     }
-    QCOMPARE(named<QLabel>(*app_->popupWindow().dialog(), "giveanswer")->size(), QSize(281, 73));
-    QCOMPARE(app_->popupWindow().dialog()->size(), QSize(312, 213));
+    QCOMPARE(named<QLabel>(*app_->popupHost().window(), "giveanswer")->size(), QSize(281, 73));
+    QCOMPARE(app_->popupHost().window()->size(), QSize(312, 213));
 }
 
 void PopupWindowTest::okClosesAndDestroysIt()
@@ -208,7 +209,7 @@ void PopupWindowTest::okClosesAndDestroysIt()
     QVERIFY(!app_->tpop().IsLoaded());
     QVERIFY(popup.isNull() || !popup->isVisible());
     QTRY_VERIFY(popup.isNull());
-    QVERIFY(app_->popupWindow().dialog() == nullptr);
+    QVERIFY(app_->popupHost().window() == nullptr);
     // OK does nothing on the main window: the run goes on.
     QVERIFY(app_->model().keeptime.Enabled());
 }
@@ -329,6 +330,27 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     QVERIFY(!app_->tpop().IsLoaded());
     QCOMPARE(app_->data().totalprobs, 2);
     QTRY_VERIFY(modeless.isNull());
+}
+
+void PopupWindowTest::aTimeOutEndsWhenItsPopupIsClosedFromTheFrame()
+{
+    start();
+    bool closed = false;
+    bool unloadedByTheClose = false;
+    QTimer::singleShot(0, &window(), [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed = modal->close();
+            unloadedByTheClose = !app_->tpop().IsLoaded();
+        }
+    });
+    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
+    app_->model().Timershock.tick();
+    QVERIFY(closed);
+    QVERIFY(unloadedByTheClose);
+    // The wait is over: booked as a miss, the next problem up.
+    QCOMPARE(app_->data().totalprobs, 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
 }
 
 QTEST_MAIN(PopupWindowTest)

@@ -4,7 +4,7 @@
 
 #include "app.h"
 
-#include "fonts.h"
+#include "ui/shared/fonts.h"
 #include "resources.h"
 
 namespace korvane {

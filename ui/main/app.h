@@ -15,6 +15,7 @@
 #include "ui/popup/tpop.h"
 #include "ui/results/pf.h"
 #include "ui/results/results_window.h"
+#include "ui/shared/window_host.h"
 
 namespace korvane {
 
@@ -31,8 +32,8 @@ public:
     Tpop& tpop() { return tpop_; }
     Pf& pf() { return pf_; }
     MainWindow& mainWindow() { return mainWindow_; }
-    PopupWindow& popupWindow() { return popupWindow_; }
-    ResultsWindowView& resultsWindow() { return resultsWindow_; }
+    WindowHost& popupHost() { return popupHost_; }
+    WindowHost& resultsHost() { return resultsHost_; }
 
 private:
     // Registers the resources and font substitutions before any window is
@@ -47,9 +48,9 @@ private:
     SeededRandom random_;
     Tpop tpop_{data_};
     Pf pf_{data_};
-    Tallyquip model_{data_, random_, tpop_, pf_};
-    PopupWindow popupWindow_{tpop_};
-    ResultsWindowView resultsWindow_{pf_};
+    Tallyquip model_{data_, random_, tpop_, tpop_.Label1, pf_};
+    WindowHost popupHost_ = hostOf<PopupWindow>(tpop_);
+    WindowHost resultsHost_ = hostOf<ResultsWindow>(pf_);
     MainWindow mainWindow_{model_};
 };
 

@@ -74,12 +74,6 @@ constexpr std::array kMainWindow{
 
 }  // namespace
 
-QRect pixels(const Twips& box)
-{
-    return {box.left / kTwipsPerPixel, box.top / kTwipsPerPixel, box.width / kTwipsPerPixel,
-            box.height / kTwipsPerPixel};
-}
-
 std::span<const Place> mainWindow() { return kMainWindow; }
 
 const Place& mainPlace(std::string_view name)

@@ -5,24 +5,14 @@
 #pragma once
 // Where every control of the main window sits, in twips within its
 // container (the window's client area or its frame), and its place in the
-// tab order. One pixel is 15 twips.
+// tab order.
 
-#include <QRect>
 #include <span>
 #include <string_view>
 
+#include "ui/shared/twips.h"
+
 namespace korvane::layout {
-
-struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-inline constexpr int kTwipsPerPixel = 15;
-
-QRect pixels(const Twips& box);
 
 struct Place {
     std::string_view name;

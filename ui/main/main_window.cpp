@@ -20,16 +20,16 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "announcer.h"
+#include "ui/shared/announcer.h"
 #include "chime.h"
-#include "enter_key.h"
-#include "fonts.h"
+#include "ui/shared/enter_key.h"
+#include "ui/shared/fonts.h"
 #include "frame_box.h"
 #include "main_layout.h"
 #include "qt_timer_binding.h"
 #include "sound_holder.h"
-#include "widget_binding.h"
-#include "window_placement.h"
+#include "ui/shared/widget_binding.h"
+#include "ui/shared/window_placement.h"
 
 namespace korvane {
 

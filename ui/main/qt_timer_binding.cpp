@@ -4,7 +4,7 @@
 
 #include "qt_timer_binding.h"
 
-#include "widget_binding.h"
+#include "ui/shared/widget_binding.h"
 
 namespace korvane {
 

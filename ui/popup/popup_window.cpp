@@ -4,28 +4,22 @@
 
 #include "popup_window.h"
 
-#include <utility>
-
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
-#include "ui/main/enter_key.h"
-#include "ui/main/fonts.h"
-#include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
-#include "ui/main/window_placement.h"
+#include "ui/shared/enter_key.h"
+#include "ui/shared/fonts.h"
+#include "ui/shared/system_colours.h"
+#include "ui/shared/twips.h"
+#include "ui/shared/widget_binding.h"
+#include "ui/shared/window_placement.h"
 #include "answer_fit.h"
 
 namespace korvane {
 
 namespace {
-
-// System colour 10, the border of an active window in the standard scheme.
-const QColor kLightGrey(212, 208, 200);
 
 constexpr layout::Twips kAnswerBox{240, 600, 4215, 1095};
 const double kAnswerPoints = 36;
@@ -45,17 +39,18 @@ QLabel* label(QWidget* parent, const std::string& name, layout::Twips box)
 
 }  // namespace
 
-PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
+PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
 {
     // An ordinary window with the whole frame, not a dialog: window managers
     // keep a dialog above every window of its program, and the pupil must be
-    // able to bring the main window in front of a modeless popup.
+    // able to bring the main window in front of a modeless popup. A modal
+    // show makes it a dialog (WindowHost::runModal).
     setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("tpop"));
     setWindowTitle(QString::fromUtf8(Tpop::kCaption));
     setSizeGripEnabled(false);
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, kLightGrey);
+    grey.setColor(QPalette::Window, colours::activeBorder());
     setPalette(grey);
     setAutoFillBackground(true);
 
@@ -90,19 +85,11 @@ PopupDialog::PopupDialog(Tpop& model) : QDialog(nullptr), model_(&model)
     binding::bindButton(model.kill, *ok);
     (new EnterPressesButton(this))->watch(*ok);
     ok->setFocus(Qt::OtherFocusReason);
+
+    placeCentred(*this, layout::pixels({0, 0, 4680, 3195}).size());  // the client area
 }
 
-void PopupDialog::closeEvent(QCloseEvent* event)
-{
-    // The frame's close button is the OK button: the model unloads the
-    // popup. This close goes ahead, so the window counts as closed.
-    event->accept();
-    if (Tpop* model = std::exchange(model_, nullptr)) {
-        model->kill_Click();
-    }
-}
-
-void PopupDialog::keyPressEvent(QKeyEvent* event)
+void PopupWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();  // no cancel button: Escape presses nothing
@@ -111,86 +98,27 @@ void PopupDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-PopupWindow::PopupWindow(Tpop& model) : model_(model) { model_.setView(this); }
-
-PopupWindow::~PopupWindow() { model_.setView(nullptr); }
-
-void PopupWindow::created()
-{
-    PopupDialog& dialog = window_.adopt(std::make_unique<PopupDialog>(model_));
-    placeCentred(dialog, layout::pixels({0, 0, kClientWidth, kClientHeight}).size());
-}
-
-void PopupWindow::destroyed()
-{
-    if (PopupDialog* dialog = window_.get()) {
-        dialog->detach();
-        const bool held = FocusReturn::holdsFocus(*dialog);
-        window_.release();  // the close also ends a modal wait
-        focusReturn_.giveBack(held);
-    }
-}
-
-void PopupWindow::describeForScreenReaders()
+void PopupWindow::beforeShow()
 {
     // The headline and the answer line are complete once the popup is
     // shown; OK, which takes the focus, carries both, so a screen reader
     // says them with it.
-    if (PopupDialog* dialog = window_.get()) {
-        if (auto* ok = dialog->findChild<QPushButton*>(binding::toQt(model_.kill.name()))) {
-            const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
-            const QString line = binding::toQt(model_.giveanswer.Caption());
-            const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
-            if (ok->accessibleDescription() != description) {
-                ok->setAccessibleDescription(description);
-            }
+    if (auto* ok = findChild<QPushButton*>(binding::toQt(model_.kill.name()))) {
+        const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
+        const QString line = binding::toQt(model_.giveanswer.Caption());
+        const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
+        if (ok->accessibleDescription() != description) {
+            ok->setAccessibleDescription(description);
         }
     }
+    fitAnswerLine();
 }
 
 void PopupWindow::fitAnswerLine()
 {
-    if (PopupDialog* dialog = window_.get()) {
-        if (auto* answer = dialog->findChild<QLabel*>(binding::toQt(model_.giveanswer.name()))) {
-            answer->setFont(fittedOnOneLine(answer->text(), fonts::arial(kAnswerPoints), answer->contentsRect().size()));
-        }
+    if (auto* answer = findChild<QLabel*>(binding::toQt(model_.giveanswer.name()))) {
+        answer->setFont(fittedOnOneLine(answer->text(), fonts::arial(kAnswerPoints), answer->contentsRect().size()));
     }
-}
-
-void PopupWindow::showModeless()
-{
-    describeForScreenReaders();
-    fitAnswerLine();
-    if (PopupDialog* dialog = window_.get()) {
-        focusReturn_.remember(*dialog);
-        dialog->setWindowModality(Qt::NonModal);
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
-}
-
-void PopupWindow::runModal()
-{
-    QPointer<PopupDialog> dialog = window_.get();
-    if (!dialog) {
-        return;
-    }
-    describeForScreenReaders();
-    fitAnswerLine();
-    focusReturn_.remember(*dialog);
-    // exec() on a dialog already on screen modeless would not block the
-    // main window: take it down first.
-    if (dialog->isVisible()) {
-        dialog->hide();
-    }
-    // While it blocks the main window it must stay in front of it: as a
-    // dialog, the window manager keeps it there. The new frame needs a new
-    // place in the middle of the screen.
-    dialog->setWindowFlags(Qt::Dialog);
-    placeCentred(*dialog, layout::pixels({0, 0, kClientWidth, kClientHeight}).size());
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->exec();  // until destroyed() calls done()
 }
 
 }  // namespace korvane

@@ -4,60 +4,33 @@
 
 #pragma once
 // The feedback popup tpop on screen: a parentless window bound to the Tpop
-// model, shown modeless as an ordinary window and modal as a dialog. Each
-// Load makes a fresh one; Unload closes and deletes it, which also ends a
-// modal wait.
+// model, shown modeless as an ordinary window and modal as a dialog. A
+// WindowHost makes a fresh one on each Load and closes and deletes it on
+// Unload, which also ends a modal wait.
 
 #include <QDialog>
 
 #include "tpop.h"
-#include "ui/main/focus_return.h"
-#include "ui/main/owned_window.h"
 
 namespace korvane {
 
-// The dialog itself. Closing it from its frame is the OK button's Unload;
-// Escape does nothing.
-class PopupDialog : public QDialog {
+class PopupWindow : public QDialog {
 public:
-    explicit PopupDialog(Tpop& model);
-    // From now on the dialog no longer reports to the model.
-    void detach() { model_ = nullptr; }
+    explicit PopupWindow(Tpop& model);
+
+    // Before each show: OK, which takes the focus, carries the headline and
+    // the answer line for screen readers, and the answer line is fitted.
+    void beforeShow();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // No cancel button: Escape presses nothing.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Tpop* model_;
-};
-
-class PopupWindow final : public PopupView {
-public:
-    static constexpr int kClientWidth = 4680;  // twips
-    static constexpr int kClientHeight = 3195;
-
-    explicit PopupWindow(Tpop& model);
-    PopupWindow(const PopupWindow&) = delete;
-    PopupWindow& operator=(const PopupWindow&) = delete;
-    ~PopupWindow() override;
-
-    void created() override;
-    void destroyed() override;
-    void showModeless() override;
-    void runModal() override;
-
-    // The dialog while the popup is loaded, else null.
-    PopupDialog* dialog() const { return window_.get(); }
-
-private:
-    void describeForScreenReaders();
     // Shrinks the answer line's font only when the line would not fit.
     void fitAnswerLine();
 
     Tpop& model_;
-    OwnedWindow<PopupDialog> window_;
-    FocusReturn focusReturn_;
 };
 
 }  // namespace korvane

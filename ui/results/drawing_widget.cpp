@@ -17,8 +17,8 @@
 #include <QTimer>
 
 #include "grid_accessible.h"
-#include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
+#include "ui/shared/twips.h"
+#include "ui/shared/widget_binding.h"
 
 namespace korvane {
 

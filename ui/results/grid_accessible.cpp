@@ -5,8 +5,8 @@
 #include <QAccessible>
 
 #include "drawing_widget.h"
-#include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
+#include "ui/shared/twips.h"
+#include "ui/shared/widget_binding.h"
 
 namespace korvane {
 

@@ -25,43 +25,11 @@ Pf::Pf(const Data& data) : data_(data)
     okclose.onClick = [this] { okclose_Click(); };
 }
 
-void Pf::Load()
+void Pf::resetControls()
 {
-    if (loaded_) {
-        return;
-    }
-    loaded_ = true;
     show10.setEnabled(true);
     show20.setEnabled(true);
     dt.Clear();
-    if (view_ != nullptr) {
-        view_->created();
-    }
-    Form_Load();
-}
-
-void Pf::ShowModeless()
-{
-    if (!loaded_) {
-        Load();
-    }
-    visible_ = true;
-    if (view_ != nullptr) {
-        view_->show();
-    }
-}
-
-void Pf::Unload()
-{
-    if (!loaded_) {
-        return;
-    }
-    loaded_ = false;
-    visible_ = false;
-    if (view_ != nullptr) {
-        view_->destroyed();
-    }
-    releaseObservers();  // the next Load makes a fresh view that binds them
 }
 
 void Pf::Form_Load()

@@ -4,8 +4,9 @@
 
 #pragma once
 // The results window pf, toolkit-free: the grid of right answers over
-// attempts for every fact, drawn into the drawing area dt, and the window's
-// life (Load, Show, Unload). The Qt window paints dt through a ResultsView.
+// attempts for every fact, drawn into the drawing area dt. Its life (Load,
+// Show, Unload) is that of every secondary window; its Qt window is
+// ResultsWindow, which paints dt.
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@
 #include "drawing_area.h"
 #include "engine/controls.h"
 #include "engine/data.h"
-#include "engine/window_ports.h"
+#include "engine/secondary_window.h"
 
 namespace korvane {
 
@@ -32,15 +33,7 @@ struct GridReading {
     bool operator==(const GridReading&) const = default;
 };
 
-class ResultsView {
-public:
-    virtual ~ResultsView() = default;
-    virtual void created() = 0;    // make the window, hidden; may set dt's line height
-    virtual void destroyed() = 0;  // close and destroy it
-    virtual void show() = 0;       // show and bring to the front
-};
-
-class Pf final : public ResultsWindow, public ControlWindow {
+class Pf final : public SecondaryWindow {
 public:
     static constexpr const char* kCaption = "ScoreResults";
 
@@ -51,13 +44,7 @@ public:
     CommandButton show20{*this, "show20", "Show 11-20"};
     CommandButton okclose{*this, "okclose", "Close"};
 
-    void Load() override;
-    void ShowModeless() override;
-    bool IsLoaded() const { return loaded_; }
-    bool Visible() const { return visible_; }
-    void Unload();
-
-    void Form_Load();
+    void Form_Load() override;
     void show10_Click();
     void show20_Click();
     void okclose_Click();
@@ -68,9 +55,8 @@ public:
     int page() const { return page_; }
     const GridReading& reading() const { return reading_; }
 
-    void setView(ResultsView* view) { view_ = view; }
-
 private:
+    void resetControls() override;
     void drawPage(int p);
     // Fact table entry by its two operands (1..20 each), 0 for none, so a
     // page looks each cell up at once instead of searching the table.
@@ -84,9 +70,6 @@ private:
     std::string cellWords(const FactIndex& index, int row, int column, int right, int total) const;
 
     const Data& data_;
-    ResultsView* view_ = nullptr;
-    bool loaded_ = false;
-    bool visible_ = false;
     int page_ = 0;
     GridReading reading_;
 };

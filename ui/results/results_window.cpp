@@ -4,38 +4,28 @@
 
 #include "results_window.h"
 
-#include <array>
-#include <utility>
-
-#include <QCloseEvent>
 #include <QPushButton>
 
 #include "drawing_widget.h"
-#include "ui/main/enter_key.h"
-#include "ui/main/fonts.h"
-#include "ui/main/main_layout.h"
-#include "ui/main/widget_binding.h"
-#include "ui/main/window_placement.h"
+#include "ui/shared/enter_key.h"
+#include "ui/shared/fonts.h"
+#include "ui/shared/system_colours.h"
+#include "ui/shared/twips.h"
+#include "ui/shared/widget_binding.h"
+#include "ui/shared/window_placement.h"
 
 namespace korvane {
 
-namespace {
-
-// System colour 10, the border of an active window in the standard scheme.
-const QColor kLightGrey(212, 208, 200);
-
-}  // namespace
-
-ResultsForm::ResultsForm(Pf& model)
+ResultsWindow::ResultsWindow(Pf& model)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      model_(&model), enterKey_(new EnterPressesButton(this))
+      enterKey_(new EnterPressesButton(this))
 {
     setObjectName(QStringLiteral("pf"));
     setWindowTitle(QString::fromUtf8(Pf::kCaption));
     setFont(fonts::arial(9.75));
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, kLightGrey);
+    grey.setColor(QPalette::Window, colours::activeBorder());
     setPalette(grey);
     setAutoFillBackground(true);
 
@@ -61,64 +51,27 @@ ResultsForm::ResultsForm(Pf& model)
     QWidget::setTabOrder(show10, okclose);
     QWidget::setTabOrder(okclose, dt);
     QWidget::setTabOrder(dt, show20);
+
+    const QSize client = layout::pixels({0, 0, 8580, 4035}).size();  // fixed: no resizing
+    setFixedSize(client);
+    placeCentred(*this, client);
+    // The first page is drawn as soon as this returns, in dt's font.
+    model.dt.setLineHeight(dt->lineHeightTwips());
 }
 
-void ResultsForm::closeEvent(QCloseEvent* event)
+void ResultsWindow::beforeShow()
 {
-    // The frame's close button is the Close button; this close goes ahead,
-    // so the window counts as closed.
-    event->accept();
-    if (Pf* model = std::exchange(model_, nullptr)) {
-        model->okclose_Click();
-    }
-}
-
-ResultsWindowView::ResultsWindowView(Pf& model) : model_(model) { model_.setView(this); }
-
-ResultsWindowView::~ResultsWindowView() { model_.setView(nullptr); }
-
-void ResultsWindowView::created()
-{
-    ResultsForm& form = window_.adopt(std::make_unique<ResultsForm>(model_));
-    const QSize client = layout::pixels({0, 0, kClientWidth, kClientHeight}).size();
-    form.setFixedSize(client);
-    placeCentred(form, client);
-    if (auto* dt = form.findChild<DrawingWidget*>()) {
-        model_.dt.setLineHeight(dt->lineHeightTwips());
-    }
-}
-
-void ResultsWindowView::destroyed()
-{
-    if (ResultsForm* form = window_.get()) {
-        form->detach();
-        const bool held = FocusReturn::holdsFocus(*form);
-        window_.release();
-        focusReturn_.giveBack(held);
-    }
-}
-
-void ResultsWindowView::show()
-{
-    ResultsForm* form = window_.get();
-    if (form == nullptr) {
+    if (isVisible()) {
         return;
     }
-    focusReturn_.remember(*form);
-    if (!form->isVisible()) {
-        // The focus starts on the first control in the tab order that can
-        // take it; the page buttons may be disabled.
-        for (const char* name : {"show10", "okclose", "dt", "show20"}) {
-            auto* widget = form->findChild<QWidget*>(QString::fromLatin1(name));
-            if (widget != nullptr && widget->isEnabled()) {
-                widget->setFocus(Qt::OtherFocusReason);
-                break;
-            }
+    // The page buttons may be disabled.
+    for (const char* name : {"show10", "okclose", "dt", "show20"}) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+        if (widget != nullptr && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
         }
-        form->show();
     }
-    form->raise();
-    form->activateWindow();
 }
 
 }  // namespace korvane

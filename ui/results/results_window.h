@@ -4,53 +4,27 @@
 
 #pragma once
 // The results window pf on screen: a parentless window bound to the Pf
-// model. Load makes it, Unload closes and deletes it.
+// model. A WindowHost makes a fresh one on each Load and closes and deletes
+// it on Unload.
 
 #include <QWidget>
 
 #include "pf.h"
-#include "ui/main/focus_return.h"
-#include "ui/main/owned_window.h"
 
 namespace korvane {
 
 class EnterPressesButton;
 
-// The window itself. Closing it from its frame is the Close button.
-class ResultsForm : public QWidget {
+class ResultsWindow : public QWidget {
 public:
-    explicit ResultsForm(Pf& model);
-    void detach() { model_ = nullptr; }
+    explicit ResultsWindow(Pf& model);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Before each show: on the first, the focus goes to the first control in
+    // the tab order that can take it.
+    void beforeShow();
 
 private:
-    Pf* model_;
     EnterPressesButton* enterKey_;  // child of this
-};
-
-class ResultsWindowView final : public ResultsView {
-public:
-    static constexpr int kClientWidth = 8580;  // twips
-    static constexpr int kClientHeight = 4035;
-
-    explicit ResultsWindowView(Pf& model);
-    ResultsWindowView(const ResultsWindowView&) = delete;
-    ResultsWindowView& operator=(const ResultsWindowView&) = delete;
-    ~ResultsWindowView() override;
-
-    void created() override;
-    void destroyed() override;
-    void show() override;
-
-    // The window while it is loaded, else null.
-    ResultsForm* window() const { return window_.get(); }
-
-private:
-    Pf& model_;
-    OwnedWindow<ResultsForm> window_;
-    FocusReturn focusReturn_;
 };
 
 }  // namespace korvane
