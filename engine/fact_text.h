@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A fact as the pupil reads it: "7 + 5", "14 - 6", "3 x 9". The problem
 // label and the popup's answer line both write it this way.

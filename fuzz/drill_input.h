@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The fuzz input of drill_actions_fuzz: a pupil's actions and the drill's
 // random draws.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The whole program headless, driven by the decoded actions of a fuzz
 // input. Each action clicks, types or lets time pass as a pupil would, then

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The time-out wait of a fuzzed session: what the modal popup's wait must
 // look like, what the pupil does during it, and its booking, checked once
 // the wait is over.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Drawing for the asset generator: shapes as signed distance functions,
 a canvas that rasterises them with 4x4 supersampling and writes PNG by hand,
 and a small table of stroke glyphs for letters and digits.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The results window's place: a number written on the drawing area, a
 // single digit one column (100 twips) further right, with a blank each side.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 """Plays Korvane by ear, as a blind pupil with Orca would, and checks what
 Orca said: the problem after Start and after every answer, "Correct!", the
 popup with its answer line said once, a quiet countdown, a time-out, and the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Plays a run by ear with the real screen reader: a virtual X server with a
 # window manager, a private D-Bus session, speech-dispatcher with its dummy
 # output (no synthesiser, no sound card) and Orca writing every utterance to

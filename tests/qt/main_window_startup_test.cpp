@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The main window's start-up state: the captions of a fresh window, the
 // settings in the combo boxes, the chosen options and picture, the open
 // settings panel and the stopped timers.

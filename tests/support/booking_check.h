@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One booking per problem: the state of the fact on display just before the
 // pupil's answer (or the time-out) is booked, and the check that the booking

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The invariants of the drill state, written once for the GoogleTest suites
 // and the fuzz targets. Each check returns what broke, or nothing when the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The run-state table: outside the time-out wait the main window is Idle
 // (never started), Running (the run clock and both answer clocks on, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The answer line is the one thing the popup is there to show, so it must
 // never be wrapped or cut off by its fixed-size label.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The results grid as a screen reader gets it: the drawing area is a table
 // whose rows are the ticked numbers and whose columns are the page's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Says a short text to a screen reader wherever the keyboard focus is,
 // without moving the focus and without changing anything on screen.
