@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-// What a screen reader finds in the windows: a name for every control, the
-// problem and the answers as descriptions that follow the drill, the
-// popup's headline and answer line, the results as text, and a clock that
-// never speaks up by itself.
+// What a screen reader finds in the main window and the popup: a name for
+// every control, the problem and the answers as descriptions that follow
+// the drill, the popup's headline and answer line, and a clock that never
+// speaks up by itself. The results window and the announcements have files
+// of their own.
 //
 // The offscreen platform has no accessibility bridge, so Qt sends no change
 // events here; these tests read the interfaces as a screen reader asks
@@ -25,33 +26,16 @@
 #include <QtTest>
 
 #include "qt_test_support.h"
-#include "ui/shared/announcer.h"
 #include "ui/main/app.h"
 #include "ui/main/main_layout.h"
 #include "ui/shared/widget_binding.h"
-#include "ui/results/drawing_widget.h"
 
 using korvane::App;
+using korvane::qttest::accessible;
+using korvane::qttest::descriptionOf;
 using korvane::qttest::named;
+using korvane::qttest::nameOf;
 using korvane::qttest::topLevel;
-
-namespace {
-
-QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
-
-QString nameOf(QWidget* widget)
-{
-    QAccessibleInterface* iface = accessible(widget);
-    return iface != nullptr ? iface->text(QAccessible::Name) : QStringLiteral("(no interface)");
-}
-
-QString descriptionOf(QWidget* widget)
-{
-    QAccessibleInterface* iface = accessible(widget);
-    return iface != nullptr ? iface->text(QAccessible::Description) : QStringLiteral("(no interface)");
-}
-
-}  // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -73,12 +57,6 @@ private slots:
     void thePopupSaysItsHeadlineAndAnswerLine();
     void spokenWordsLeaveOutTheMarks_data();
     void spokenWordsLeaveOutTheMarks();
-    void theResultsWindowIsNamedAndItsGridReadAsLines();
-    void theGridIsATableOfFactsWithHeaders();
-    void arrowKeysMoveTheCurrentCellAndNothingOnScreen();
-    void theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs();
-    void aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt();
-    void aDrawingIsReadRowByRowLeftToRight();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -94,19 +72,6 @@ private:
         return widget(QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
     }
     QString problemOnScreen() { return named<QLabel>(window(), QStringLiteral("cap"))->text(); }
-    // One right and one wrong answer, Pause, Results; the operands of the
-    // fact answered first, right.
-    std::pair<int, int> playAndOpenResults()
-    {
-        click(widget(QStringLiteral("Start")));
-        const auto& fact = app_->data().facts(app_->data().curfact);
-        const std::pair<int, int> asked{fact.num1, fact.num2};
-        click(answer(true));
-        click(answer(false));
-        click(widget(QStringLiteral("Stop")));
-        click(widget(QStringLiteral("results")));
-        return asked;
-    }
 
     std::unique_ptr<App> app_;
 };
@@ -365,149 +330,6 @@ void AccessibilityTest::spokenWordsLeaveOutTheMarks()
     QFETCH(QString, caption);
     QFETCH(QString, words);
     QCOMPARE(korvane::binding::spokenWords(caption), words);
-}
-
-void AccessibilityTest::theResultsWindowIsNamedAndItsGridReadAsLines()
-{
-    const auto asked = playAndOpenResults();
-    QWidget* pf = topLevel(QStringLiteral("pf"));
-    QVERIFY(pf);
-    for (const char* name : {"show10", "show20", "okclose"}) {
-        QVERIFY2(!nameOf(named(*pf, QString::fromLatin1(name))).isEmpty(), name);
-    }
-    QWidget* grid = named(*pf, QStringLiteral("dt"));
-    // Entering the table, a screen reader says its name: the totals with it.
-    QCOMPARE(nameOf(grid), QStringLiteral("Results grid. Total Right= 1 Total Problems= 2"));
-    QTRY_COMPARE(descriptionOf(grid).split(QLatin1Char('\n')),
-                 QStringList({"Numbers 1 thru 10 Key:Correct / Total", "Total Right= 1 Total Problems= 2"}));
-    QCOMPARE(accessible(grid)->role(), QAccessible::Table);
-    (void)asked;
-}
-
-void AccessibilityTest::theGridIsATableOfFactsWithHeaders()
-{
-    const auto [num1, num2] = playAndOpenResults();
-    QWidget* grid = named(*topLevel(QStringLiteral("pf")), QStringLiteral("dt"));
-    QAccessibleTableInterface* table = accessible(grid)->tableInterface();
-    QVERIFY(table);
-    QCOMPARE(table->rowCount(), 10);
-    QCOMPARE(table->columnCount(), 10);
-    QAccessibleInterface* cell = table->cellAt(num1 - 1, num2 - 1);
-    QVERIFY(cell && cell->tableCellInterface());
-    // The same fact may have come up again for the wrong answer.
-    int asked = 1;
-    while (app_->data().facts(asked).num1 != num1 || app_->data().facts(asked).num2 != num2) {
-        ++asked;
-    }
-    const auto& fact = app_->data().facts(asked);
-    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("%1 + %2: %3 right of %4")
-                                                .arg(num1).arg(num2).arg(fact.timesright)
-                                                .arg(fact.timesright + fact.timeswrong));
-    QVERIFY(fact.timesright == 1);
-    QCOMPARE(cell->role(), QAccessible::Cell);
-    const auto columnHeaders = cell->tableCellInterface()->columnHeaderCells();
-    const auto rowHeaders = cell->tableCellInterface()->rowHeaderCells();
-    QCOMPARE(columnHeaders.size(), 1);
-    QCOMPARE(rowHeaders.size(), 1);
-    QCOMPARE(columnHeaders.first()->text(QAccessible::Name), QString::number(num2));
-    QCOMPARE(rowHeaders.first()->role(), QAccessible::RowHeader);
-    QCOMPARE(rowHeaders.first()->text(QAccessible::Name), QString::number(num1));
-    // Children in reading order, as AT-SPI indexes them.
-    QCOMPARE(accessible(grid)->child(accessible(grid)->indexOfChild(cell)), cell);
-    QCOMPARE(accessible(grid)->child(0)->role(), QAccessible::ColumnHeader);
-}
-
-void AccessibilityTest::arrowKeysMoveTheCurrentCellAndNothingOnScreen()
-{
-    playAndOpenResults();
-    auto* grid = named<korvane::DrawingWidget>(*topLevel(QStringLiteral("pf")), QStringLiteral("dt"));
-    grid->setFocus();
-    QTRY_VERIFY(grid->hasFocus());
-    const QImage before = grid->grab().toImage();
-    QCOMPARE(accessible(grid)->focusChild(), accessible(grid)->tableInterface()->cellAt(0, 0));
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}) {
-        QTest::keyClick(grid, key);
-    }
-    // Left at the edge stays in the first column.
-    QCOMPARE(accessible(grid)->focusChild(), accessible(grid)->tableInterface()->cellAt(1, 0));
-    QVERIFY(accessible(grid)->focusChild()->state().focused);
-    QCOMPARE(grid->grab().toImage(), before);
-    QVERIFY(grid->hasFocus());
-}
-
-void AccessibilityTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
-{
-    const korvane::Announcer& announcer = app_->mainWindow().announcer();
-    QWidget* focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    app_->model().Start.click();  // as Space on Start does, without a mouse
-    QTRY_COMPARE(announcer.sent(), QStringList{problemOnScreen()});
-    const QString first = problemOnScreen();
-
-    // The clock ticks silently.
-    app_->model().countdown_Timer();
-    app_->model().countdown_Timer();
-    app_->model().but(app_->data().rightslot - 1).click();
-    QTRY_COMPARE(announcer.sent(), QStringList({first, "Correct!", problemOnScreen()}));
-    QCOMPARE(QApplication::focusWidget(), focus);
-
-    // What a screen reader finds: notifications inside a status bar of the
-    // main window, which it reads by their names alone.
-    QAccessibleInterface* status = announcer.statusBar();
-    QCOMPARE(status->role(), QAccessible::StatusBar);
-    QCOMPARE(status->parent(), accessible(&window()));
-    QStringList names;
-    for (int i = 0; i < status->childCount(); ++i) {
-        QCOMPARE(status->child(i)->role(), QAccessible::Notification);
-        QCOMPARE(status->child(i)->parent(), status);
-        names << status->child(i)->text(QAccessible::Name);
-    }
-    QVERIFY(names.contains(problemOnScreen()));
-    QVERIFY(names.contains(QStringLiteral("Correct!")));
-
-    // T says the time left, and changes nothing on screen.
-    app_->model().countdown_Timer();
-    const QImage before = window().grab().toImage();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
-    QTRY_COMPARE(announcer.sent().last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
-    QVERIFY(announcer.sent().last().startsWith(QStringLiteral("Time:")));
-    QCOMPARE(window().grab().toImage(), before);
-    QCOMPARE(QApplication::focusWidget(), focus);
-}
-
-void AccessibilityTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
-{
-    const korvane::Announcer& announcer = app_->mainWindow().announcer();
-    app_->model().Start.click();
-    QTRY_COMPARE(announcer.sent().size(), 1);
-    app_->model().but(app_->data().rightslot % 3).click();
-    QWidget* popup = topLevel(QStringLiteral("tpop"));
-    QVERIFY(popup);
-    // The popup's headline says it; the next problem comes once the popup
-    // has the focus, so the screen reader presents the popup first.
-    QTRY_COMPARE(announcer.sent().size(), 2);
-    QCOMPARE(announcer.sent().last(), problemOnScreen());
-    QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
-    QVERIFY(popup->isActiveWindow());
-
-    // A second miss, the popup still open behind the main window: it comes
-    // to the front and speaks for itself again.
-    window().activateWindow();
-    QTRY_VERIFY(window().isActiveWindow());
-    app_->model().but(app_->data().rightslot % 3).click();
-    QTRY_COMPARE(announcer.sent().size(), 3);
-    QCOMPARE(announcer.sent().last(), problemOnScreen());
-    QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
-    QVERIFY(popup->isActiveWindow());
-}
-
-void AccessibilityTest::aDrawingIsReadRowByRowLeftToRight()
-{
-    const std::vector<korvane::TextPlacement> items{
-        {700, 300, " 3 "}, {0, 300, " 1 "}, {1000, 300, "/"}, {0, 0, "   top  "}, {0, 900, " "}, {1300, 300, " 5 "},
-    };
-    QCOMPARE(korvane::readOut(items), QStringLiteral("top\n1 3 / 5"));
-    QCOMPARE(korvane::readOut({}), QString());
 }
 
 QTEST_MAIN(AccessibilityTest)

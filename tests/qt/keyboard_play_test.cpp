@@ -4,8 +4,9 @@
 
 // A pupil who cannot use a mouse plays the whole drill with the keyboard:
 // Tab moves through the controls in their order, Enter or Space presses the
-// focused button, and every window that comes up takes the focus on the
-// button that goes on.
+// focused button (once, however long Return is held; Escape presses
+// nothing), and every window that comes up takes the focus on the button
+// that goes on.
 
 #include <memory>
 
@@ -88,6 +89,8 @@ private slots:
     void theTimeOutPopupTakesTheFocusAndEnterDismissesIt();
     void aSecondMissBringsThePopupBackWithTheFocusOnOk();
     void aTimeOutOverAnOpenPopupStillGivesTheKeyboardBack();
+    void aHeldReturnPressesOnce();
+    void escapePressesNothing();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -295,6 +298,46 @@ void KeyboardPlayTest::aTimeOutOverAnOpenPopupStillGivesTheKeyboardBack()
     // Dismissed, it hands the keyboard back to the main window.
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
     pupil.stop();
+}
+
+// Return held down as the X server repeats it: a release and a press that
+// share one timestamp, which Qt does not always flag as a repeat.
+void KeyboardPlayTest::aHeldReturnPressesOnce()
+{
+    const auto send = [](QEvent::Type type, quint64 timestamp) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, 36, 0xff0d, 0, QStringLiteral("\r"));
+        key.setTimestamp(timestamp);
+        QApplication::sendEvent(QApplication::focusWidget(), &key);
+    };
+    auto* start = named<QPushButton>(window(), QStringLiteral("Start"));
+    start->setFocus();
+    QSignalSpy presses(start, &QPushButton::clicked);
+    send(QEvent::KeyPress, 1000);
+    for (quint64 t = 1660; t < 4000; t += 40) {
+        send(QEvent::KeyRelease, t);
+        send(QEvent::KeyPress, t);
+    }
+    send(QEvent::KeyRelease, 4000);
+    QCOMPARE(presses.count(), 1);
+    // Pressed again, it presses again.
+    send(QEvent::KeyPress, 4200);
+    QCOMPARE(presses.count(), 2);
+}
+
+void KeyboardPlayTest::escapePressesNothing()
+{
+    QTest::mouseClick(named(window(), QStringLiteral("Start")), Qt::LeftButton);
+    const QString problem = named<QLabel>(window(), QStringLiteral("cap"))->text();
+    for (const char* name : {"clear", "Stop", "Start", "but(0)"}) {
+        named(window(), QString::fromLatin1(name))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    QCOMPARE(app_->data().started, 1);
+    QVERIFY(named<QTimer>(window(), QStringLiteral("keeptime"))->isActive());
+    QCOMPARE(named<QLabel>(window(), QStringLiteral("cap"))->text(), problem);
+    QCOMPARE(app_->data().totalprobs, 0);
+    QVERIFY(window().isVisible());
 }
 
 QTEST_MAIN(KeyboardPlayTest)

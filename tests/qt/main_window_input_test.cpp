@@ -48,8 +48,6 @@ private slots:
     void focusStartsOnReset();
     void enterAndSpacePressTheFocusedButton_data();
     void enterAndSpacePressTheFocusedButton();
-    void aHeldReturnPressesOnce();
-    void escapePressesNothing();
     void tabFromResetVisitsTheEnabledControlsInOrder();
     void disabledWidgetsIgnoreClicks();
 
@@ -349,46 +347,6 @@ void MainWindowInputTest::enterAndSpacePressTheFocusedButton()
     right->setFocus();
     press(right);
     QCOMPARE(app_->data().totalright, 1);
-}
-
-// Return held down as the X server repeats it: a release and a press that
-// share one timestamp, which Qt does not always flag as a repeat.
-void MainWindowInputTest::aHeldReturnPressesOnce()
-{
-    const auto send = [](QEvent::Type type, quint64 timestamp) {
-        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, 36, 0xff0d, 0, QStringLiteral("\r"));
-        key.setTimestamp(timestamp);
-        QApplication::sendEvent(QApplication::focusWidget(), &key);
-    };
-    auto* start = widget<QPushButton>("Start");
-    start->setFocus();
-    QSignalSpy presses(start, &QPushButton::clicked);
-    send(QEvent::KeyPress, 1000);
-    for (quint64 t = 1660; t < 4000; t += 40) {
-        send(QEvent::KeyRelease, t);
-        send(QEvent::KeyPress, t);
-    }
-    send(QEvent::KeyRelease, 4000);
-    QCOMPARE(presses.count(), 1);
-    // Pressed again, it presses again.
-    send(QEvent::KeyPress, 4200);
-    QCOMPARE(presses.count(), 2);
-}
-
-void MainWindowInputTest::escapePressesNothing()
-{
-    click("Start");
-    const QString problem = widget<QLabel>("cap")->text();
-    for (const char* name : {"clear", "Stop", "Start", "but(0)"}) {
-        widget(name)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    }
-    QTest::keyClick(&window(), Qt::Key_Escape);
-    QCOMPARE(app_->data().started, 1);
-    QVERIFY(widget<QTimer>("keeptime")->isActive());
-    QCOMPARE(widget<QLabel>("cap")->text(), problem);
-    QCOMPARE(app_->data().totalprobs, 0);
-    QVERIFY(window().isVisible());
 }
 
 void MainWindowInputTest::tabFromResetVisitsTheEnabledControlsInOrder()

@@ -6,12 +6,27 @@
 
 #include <cstdlib>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontInfo>
 
 namespace korvane::qttest {
+
+QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+QString nameOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = accessible(widget);
+    return iface != nullptr ? iface->text(QAccessible::Name) : QStringLiteral("(no interface)");
+}
+
+QString descriptionOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = accessible(widget);
+    return iface != nullptr ? iface->text(QAccessible::Description) : QStringLiteral("(no interface)");
+}
 
 QWidget* topLevel(const QString& name)
 {

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAccessibleInterface;
 class QComboBox;
 
 namespace korvane::qttest {
@@ -26,6 +27,11 @@ T* named(const QObject& root, const QString& name)
 
 // The visible top-level widget with this object name, or null.
 QWidget* topLevel(const QString& name);
+
+// A widget as a screen reader asks it: its interface, name and description.
+QAccessibleInterface* accessible(QWidget* widget);
+QString nameOf(QWidget* widget);
+QString descriptionOf(QWidget* widget);
 
 QStringList itemsOf(const QComboBox& combo);
 

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
+// What a screen reader is told wherever the focus is: the problem and
+// "Correct!" as the drill shows them, the time left when asked for, and
+// nothing before a window that speaks for itself.
+
+#include <memory>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+#include "qt_test_support.h"
+#include "ui/main/app.h"
+#include "ui/shared/announcer.h"
+
+using korvane::App;
+using korvane::qttest::accessible;
+using korvane::qttest::named;
+using korvane::qttest::topLevel;
+
+class AnnouncerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { app_.reset(); }
+
+    void theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs();
+    void aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt();
+
+private:
+    QWidget& window() { return app_->mainWindow(); }
+    QString problemOnScreen() { return named<QLabel>(window(), QStringLiteral("cap"))->text(); }
+
+    std::unique_ptr<App> app_;
+};
+
+void AnnouncerTest::init()
+{
+    app_ = std::make_unique<App>();
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
+{
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    app_->model().Start.click();  // as Space on Start does, without a mouse
+    QTRY_COMPARE(announcer.sent(), QStringList{problemOnScreen()});
+    const QString first = problemOnScreen();
+
+    // The clock ticks silently.
+    app_->model().countdown_Timer();
+    app_->model().countdown_Timer();
+    app_->model().but(app_->data().rightslot - 1).click();
+    QTRY_COMPARE(announcer.sent(), QStringList({first, "Correct!", problemOnScreen()}));
+    QCOMPARE(QApplication::focusWidget(), focus);
+
+    // What a screen reader finds: notifications inside a status bar of the
+    // main window, which it reads by their names alone.
+    QAccessibleInterface* status = announcer.statusBar();
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(status->parent(), accessible(&window()));
+    QStringList names;
+    for (int i = 0; i < status->childCount(); ++i) {
+        QCOMPARE(status->child(i)->role(), QAccessible::Notification);
+        QCOMPARE(status->child(i)->parent(), status);
+        names << status->child(i)->text(QAccessible::Name);
+    }
+    QVERIFY(names.contains(problemOnScreen()));
+    QVERIFY(names.contains(QStringLiteral("Correct!")));
+
+    // T says the time left, and changes nothing on screen.
+    app_->model().countdown_Timer();
+    const QImage before = window().grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+    QTRY_COMPARE(announcer.sent().last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
+    QVERIFY(announcer.sent().last().startsWith(QStringLiteral("Time:")));
+    QCOMPARE(window().grab().toImage(), before);
+    QCOMPARE(QApplication::focusWidget(), focus);
+}
+
+void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
+{
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    app_->model().Start.click();
+    QTRY_COMPARE(announcer.sent().size(), 1);
+    app_->model().but(app_->data().rightslot % 3).click();
+    QWidget* popup = topLevel(QStringLiteral("tpop"));
+    QVERIFY(popup);
+    // The popup's headline says it; the next problem comes once the popup
+    // has the focus, so the screen reader presents the popup first.
+    QTRY_COMPARE(announcer.sent().size(), 2);
+    QCOMPARE(announcer.sent().last(), problemOnScreen());
+    QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
+    QVERIFY(popup->isActiveWindow());
+
+    // A second miss, the popup still open behind the main window: it comes
+    // to the front and speaks for itself again.
+    window().activateWindow();
+    QTRY_VERIFY(window().isActiveWindow());
+    app_->model().but(app_->data().rightslot % 3).click();
+    QTRY_COMPARE(announcer.sent().size(), 3);
+    QCOMPARE(announcer.sent().last(), problemOnScreen());
+    QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
+    QVERIFY(popup->isActiveWindow());
+}
+
+QTEST_MAIN(AnnouncerTest)
+#include "announcer_test.moc"
