@@ -51,8 +51,7 @@ inline void printRow(const std::string& what, const Summary& s, int decimals, co
         std::printf("| %s | 0 | - | - | - | %s | no samples |\n", what.c_str(), target.c_str());
     } else {
         std::printf("| %s | %zu | %s | %s | %s | %s | %s |\n", what.c_str(), s.n, fixed(s.min, decimals).c_str(),
-                    fixed(s.median, decimals).c_str(), fixed(s.max, decimals).c_str(), target.c_str(),
-                    result.c_str());
+                    fixed(s.median, decimals).c_str(), fixed(s.max, decimals).c_str(), target.c_str(), result.c_str());
     }
     std::fflush(stdout);
 }

@@ -141,14 +141,16 @@ public:
               painted_ = true;
               waiter_.poke();
           }))
-    {
-    }
+    {}
     void arm()
     {
         painted_ = false;
         watch_->arm();
     }
-    bool wait(int timeoutMs) { return waiter_.waitUntil([this] { return painted_; }, timeoutMs); }
+    bool wait(int timeoutMs)
+    {
+        return waiter_.waitUntil([this] { return painted_; }, timeoutMs);
+    }
     std::int64_t paintNs() const { return paintNs_; }
     std::int64_t frameNs() const { return frameNs_; }
 
@@ -202,15 +204,16 @@ int latency(korvane::App& program, Waiter& waiter)
         return child<QPushButton>(window, name.c_str());
     };
     korvane::Data& data = program.data();
-    const ClickTimes right = answerClicks(200, [&]() -> QWidget& { return button(data.rightslot - 1); }, cap);
-    const ClickTimes wrong = answerClicks(50, [&]() -> QWidget& { return button(data.rightslot % 3); }, cap);
+    const ClickTimes right = answerClicks(
+        200, [&]() -> QWidget& { return button(data.rightslot - 1); }, cap);
+    const ClickTimes wrong = answerClicks(
+        50, [&]() -> QWidget& { return button(data.rightslot % 3); }, cap);
 
     auto rows = [](const std::string& what, const ClickTimes& times) {
         const Summary frame = summarize(times.frameMs);
         printRow("Answer click to next problem painted, " + what + " (ms)", frame, 2, "≤ 16 ms",
                  verdict(frame.n > 0 && frame.median <= 16.0));
-        printRow("… of which the click handler, " + what + " (ms)", summarize(times.handlerMs), 2, "",
-                 "information");
+        printRow("… of which the click handler, " + what + " (ms)", summarize(times.handlerMs), 2, "", "information");
     };
     rows("right answer", right);
     rows("wrong answer, popup up", wrong);
@@ -286,7 +289,8 @@ int minute(korvane::App& program, Waiter& waiter)
     // tick can come before this time plus its period unless it is early.
     std::int64_t startNs = 0;
     std::vector<double> tickErrors;
-    around(model.Start.onClick, [&] { startNs = monotonicNs(); }, nullptr);
+    around(
+        model.Start.onClick, [&] { startNs = monotonicNs(); }, nullptr);
     around(
         model.countdown.onTimer,
         [&] {

@@ -120,10 +120,7 @@ OptionButton& OptionGroup::operator()(int i)
     return *buttons_[static_cast<std::size_t>(i)];
 }
 
-const OptionButton& OptionGroup::operator()(int i) const
-{
-    return const_cast<OptionGroup&>(*this)(i);
-}
+const OptionButton& OptionGroup::operator()(int i) const { return const_cast<OptionGroup&>(*this)(i); }
 
 void OptionGroup::select(const OptionButton& chosen)
 {

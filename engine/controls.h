@@ -108,8 +108,7 @@ class Label : public Control {
 public:
     Label(ControlWindow& window, std::string name, std::string caption)
         : Control(window, std::move(name)), caption_(std::move(caption))
-    {
-    }
+    {}
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
 
@@ -121,8 +120,7 @@ class CommandButton : public Control {
 public:
     CommandButton(ControlWindow& window, std::string name, std::string caption)
         : Control(window, std::move(name)), caption_(std::move(caption))
-    {
-    }
+    {}
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
     // The pupil's click; ignored while disabled or blocked.
@@ -153,8 +151,7 @@ class OptionButton : public Control {
 public:
     OptionButton(ControlWindow& window, std::string name, std::string caption, OptionGroup& group)
         : Control(window, std::move(name)), caption_(std::move(caption)), group_(group)
-    {
-    }
+    {}
     const std::string& Caption() const { return caption_; }
     bool Value() const { return value_; }
     // Chooses this option from the program: clears the others, raises click.
@@ -188,8 +185,7 @@ class ComboBox : public Control {
 public:
     ComboBox(ControlWindow& window, std::string name, std::string text, std::vector<std::string> items)
         : Control(window, std::move(name)), text_(std::move(text)), items_(std::move(items))
-    {
-    }
+    {}
     const std::string& Text() const { return text_; }
     // Written by the program (the view follows) or by the pupil's typing or
     // choosing (the view already shows it); neither raises anything.
@@ -204,10 +200,8 @@ private:
 
 class Picture : public Control {
 public:
-    Picture(ControlWindow& window, std::string name, bool visible)
-        : Control(window, std::move(name)), visible_(visible)
-    {
-    }
+    Picture(ControlWindow& window, std::string name, bool visible) : Control(window, std::move(name)), visible_(visible)
+    {}
     bool Visible() const { return visible_; }
     void setVisible(bool on);
 

@@ -36,8 +36,8 @@ private:
     static std::size_t slot(int i)
     {
         if (i < Lo || i > Hi) {
-            throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(Lo) +
-                                    ".." + std::to_string(Hi));
+            throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(Lo) + ".." +
+                                    std::to_string(Hi));
         }
         return static_cast<std::size_t>(i - Lo);
     }

@@ -9,10 +9,7 @@
 
 namespace korvane {
 
-double SeededRandom::next()
-{
-    return std::generate_canonical<double, 53>(engine_);
-}
+double SeededRandom::next() { return std::generate_canonical<double, 53>(engine_); }
 
 void SeededRandom::seedFromClock()
 {

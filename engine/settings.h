@@ -12,10 +12,10 @@
 namespace korvane {
 
 struct SettingsMemory {
-    std::int32_t timelimit = 5;     // minutes
-    std::int32_t numlimit = 40;     // problems
-    std::int16_t retireat = 3;      // right answers
-    std::int16_t wrongrepeat = 5;   // presentations of a missed fact
+    std::int32_t timelimit = 5;    // minutes
+    std::int32_t numlimit = 40;    // problems
+    std::int16_t retireat = 3;     // right answers
+    std::int16_t wrongrepeat = 5;  // presentations of a missed fact
     // The answer time in seconds as last read. The countdown's seconds and
     // the answer clock's period both come from this one value, so a reading
     // that only one of them follows cannot put them out of step.

@@ -15,12 +15,13 @@ std::string indexed(const char* name, int i) { return std::string(name) + "(" + 
 // The settings lists, each item exactly as stored, blanks included.
 std::vector<std::string> maxtimeItems()
 {
-    return {"   1", "   2", "   3 ", "   4", "   5 ", "   6", "   7 ", "   8", "   9", "  10", "  15", "  20", "  25", "  30"};
+    return {"   1", "   2", "   3 ", "   4", "   5 ", "   6", "   7 ",
+            "   8", "   9", "  10",  "  15", "  20",  "  25", "  30"};
 }
 
 std::vector<std::string> maxNumItems()
 {
-    return {"  10", "  15", "   20", "   25", "   30", "   35", "   40",
+    return {"  10",  "  15",  "   20", "   25", "   30", "   35", "   40",
             "   45", "   50", "   60", "   70", "   80", "   90", " 100"};
 }
 
@@ -58,8 +59,7 @@ std::vector<std::string> shockTimeItems()
 
 }  // namespace
 
-Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline,
-                     SecondaryWindow& pf)
+Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline, SecondaryWindow& pf)
     : but([this](int i) { return std::make_unique<CommandButton>(*this, indexed("but", i), std::to_string(i + 1)); }),
       ck([this](int i) { return std::make_unique<CheckBox>(*this, indexed("ck", i), i < 10 ? 1 : 0); }),
       maxtime(*this, "maxtime", "Maxtime", maxtimeItems()),

@@ -24,8 +24,8 @@
 #include "controls.h"
 #include "data.h"
 #include "random_source.h"
-#include "settings.h"
 #include "secondary_window.h"
+#include "settings.h"
 
 namespace korvane {
 

@@ -26,9 +26,9 @@ public:
 private:
     struct Entry {
         Timer* timer;
-        std::uint64_t period;   // the timer's period number when scheduled
-        std::int64_t due;       // time of the next tick
-        std::uint64_t order;    // ties at one instant fire in start order
+        std::uint64_t period;  // the timer's period number when scheduled
+        std::int64_t due;      // time of the next tick
+        std::uint64_t order;   // ties at one instant fire in start order
     };
     void reschedule(Entry& entry);
     Entry* nextDue(std::int64_t limit);

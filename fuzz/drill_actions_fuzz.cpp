@@ -26,9 +26,9 @@ using namespace korvane::fuzz;
 namespace {
 
 enum Op : std::uint8_t {
-    kRight,          // click the answer button with the right answer
-    kWrong,          // click one with a wrong answer
-    kAnswer,         // +1: click but(b % 3)
+    kRight,   // click the answer button with the right answer
+    kWrong,   // click one with a wrong answer
+    kAnswer,  // +1: click but(b % 3)
     kStart,
     kPause,
     kReset,
@@ -39,23 +39,23 @@ enum Op : std::uint8_t {
     kNumberBox,      // +1: ck(b % 11)
     kSelectAll,
     kUnselect,
-    kTypeText,       // +1 combo, +1 length (b % 17), + that many bytes
-    kChooseItem,     // +1 combo, +1 item
-    kAdvanceMs,      // +2: 0..1999 ms
-    kAdvanceSeconds, // +1: (b + 1) x 100 ms
-    kAdvanceMinutes, // +1: (b % 31) minutes and 1 ms
-    kToTimeout,      // +1: to the answer clock's next tick, 1 ms before, at or 1 ms after it
-    kPopupScript,    // +1: how the next time-out waits are handled
-    kPopupOk,        // click OK on the popup, if it is open
-    kCloseWindow,    // +1: the pupil closes the window when b % 4 == 0; the session ends
+    kTypeText,        // +1 combo, +1 length (b % 17), + that many bytes
+    kChooseItem,      // +1 combo, +1 item
+    kAdvanceMs,       // +2: 0..1999 ms
+    kAdvanceSeconds,  // +1: (b + 1) x 100 ms
+    kAdvanceMinutes,  // +1: (b % 31) minutes and 1 ms
+    kToTimeout,       // +1: to the answer clock's next tick, 1 ms before, at or 1 ms after it
+    kPopupScript,     // +1: how the next time-out waits are handled
+    kPopupOk,         // click OK on the popup, if it is open
+    kCloseWindow,     // +1: the pupil closes the window when b % 4 == 0; the session ends
     kOpCount
 };
 
 constexpr const char* kOpNames[kOpCount] = {
-    "right answer", "wrong answer", "answer", "Start", "Pause", "Reset", "Results", "results button",
-    "operation", "end mode", "number box", "Select All", "Unselect", "type text", "choose item",
-    "advance ms", "advance seconds", "advance minutes", "to time-out", "popup script", "popup OK",
-    "close window"};
+    "right answer", "wrong answer",   "answer",      "Start",       "Pause",           "Reset",
+    "Results",      "results button", "operation",   "end mode",    "number box",      "Select All",
+    "Unselect",     "type text",      "choose item", "advance ms",  "advance seconds", "advance minutes",
+    "to time-out",  "popup script",   "popup OK",    "close window"};
 
 bool tracing()
 {
@@ -77,19 +77,45 @@ void act(Session& s, Input& in, Op op)
     const int rightslot = s.data().rightslot;
     const bool slotKnown = rightslot >= 1 && rightslot <= 3;
     switch (op) {
-    case kRight: s.answer(slotKnown ? rightslot - 1 : 0); break;
-    case kWrong: s.answer(slotKnown ? rightslot % 3 : 1); break;
-    case kAnswer: s.answer(in.byte() % 3); break;
-    case kStart: s.start(); break;
-    case kPause: s.pause(); break;
-    case kReset: s.reset(); break;
-    case kResults: s.results(); break;
-    case kResultsButton: s.resultsButton(in.byte() % 3); break;
-    case kOperation: s.operation(in.byte() % 3); break;
-    case kEndMode: s.endMode(in.byte() % 4); break;
-    case kNumberBox: s.numberBox(in.byte() % 11); break;
-    case kSelectAll: s.selectAll(); break;
-    case kUnselect: s.unselectAll(); break;
+    case kRight:
+        s.answer(slotKnown ? rightslot - 1 : 0);
+        break;
+    case kWrong:
+        s.answer(slotKnown ? rightslot % 3 : 1);
+        break;
+    case kAnswer:
+        s.answer(in.byte() % 3);
+        break;
+    case kStart:
+        s.start();
+        break;
+    case kPause:
+        s.pause();
+        break;
+    case kReset:
+        s.reset();
+        break;
+    case kResults:
+        s.results();
+        break;
+    case kResultsButton:
+        s.resultsButton(in.byte() % 3);
+        break;
+    case kOperation:
+        s.operation(in.byte() % 3);
+        break;
+    case kEndMode:
+        s.endMode(in.byte() % 4);
+        break;
+    case kNumberBox:
+        s.numberBox(in.byte() % 11);
+        break;
+    case kSelectAll:
+        s.selectAll();
+        break;
+    case kUnselect:
+        s.unselectAll();
+        break;
     case kTypeText: {
         ComboBox& box = s.combo(in.byte());
         const std::size_t length = in.byte() % 17;
@@ -101,18 +127,31 @@ void act(Session& s, Input& in, Op op)
         s.type(box, box.items().at(in.byte() % box.items().size()));
         break;
     }
-    case kAdvanceMs: s.advance(in.word() % 2000); break;
-    case kAdvanceSeconds: s.advance((std::int64_t{in.byte()} + 1) * 100); break;
-    case kAdvanceMinutes: s.advance(std::int64_t{in.byte() % 31} * 60000 + 1); break;
-    case kToTimeout: s.toTimeout(in.byte() % 3 - 1); break;
-    case kPopupScript: s.setPopupScript(popupScript(in.byte())); break;
-    case kPopupOk: s.popupOk(); break;
+    case kAdvanceMs:
+        s.advance(in.word() % 2000);
+        break;
+    case kAdvanceSeconds:
+        s.advance((std::int64_t{in.byte()} + 1) * 100);
+        break;
+    case kAdvanceMinutes:
+        s.advance(std::int64_t{in.byte() % 31} * 60000 + 1);
+        break;
+    case kToTimeout:
+        s.toTimeout(in.byte() % 3 - 1);
+        break;
+    case kPopupScript:
+        s.setPopupScript(popupScript(in.byte()));
+        break;
+    case kPopupOk:
+        s.popupOk();
+        break;
     case kCloseWindow:
         if (in.byte() % 4 == 0) {
             s.closeWindow();
         }
         break;
-    case kOpCount: break;
+    case kOpCount:
+        break;
     }
 }
 
@@ -129,7 +168,8 @@ void run(Input& input)
         session.check();
         if (tracing()) {
             const Data& d = session.data();
-            std::fprintf(stderr, "  started %d  totalprobs %d  totalright %d  elapsed %d  pool %d  stack %d  curfact %d\n",
+            std::fprintf(stderr,
+                         "  started %d  totalprobs %d  totalright %d  elapsed %d  pool %d  stack %d  curfact %d\n",
                          d.started, d.totalprobs, d.totalright, d.elapsed, d.poolcount, d.stackcount, d.curfact);
         }
     }

@@ -93,27 +93,32 @@ void Session::settingsClick(const Control& control, Click click, bool rebuilds)
 
 void Session::operation(int i)
 {
-    settingsClick(w().Option1(i), [&] { w().Option1(i).click(); }, true);
+    settingsClick(
+        w().Option1(i), [&] { w().Option1(i).click(); }, true);
 }
 
 void Session::endMode(int i)
 {
-    settingsClick(w().setp(i), [&] { w().setp(i).click(); }, false);
+    settingsClick(
+        w().setp(i), [&] { w().setp(i).click(); }, false);
 }
 
 void Session::numberBox(int i)
 {
-    settingsClick(w().ck(i), [&] { w().ck(i).click(); }, true);
+    settingsClick(
+        w().ck(i), [&] { w().ck(i).click(); }, true);
 }
 
 void Session::selectAll()
 {
-    settingsClick(w().selectall, [&] { w().selectall.click(); }, true);
+    settingsClick(
+        w().selectall, [&] { w().selectall.click(); }, true);
 }
 
 void Session::unselectAll()
 {
-    settingsClick(w().unselect, [&] { w().unselect.click(); }, true);
+    settingsClick(
+        w().unselect, [&] { w().unselect.click(); }, true);
 }
 
 checks::RunState Session::currentRunState()

@@ -58,9 +58,9 @@ public:
     void reset();
     void results();
     void resultsButton(int which);  // show10, show20 or okclose
-    void operation(int i);  // Option1(i)
-    void endMode(int i);    // setp(i)
-    void numberBox(int i);  // ck(i)
+    void operation(int i);          // Option1(i)
+    void endMode(int i);            // setp(i)
+    void numberBox(int i);          // ck(i)
     void selectAll();
     void unselectAll();
     ComboBox& combo(std::uint8_t b);

@@ -289,14 +289,13 @@ TEST_P(AnswerLine, WrongAnswerAndTimeOutShowTheFactWithItsAnswer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, AnswerLine,
-    ::testing::Values(LineCase{"Times", 3, 3, false, 9, "3 x 9", "3 x 9 = 27"},
-                      LineCase{"TimesLongest", 3, 10, false, 10, "10 x 10", "10 x 10 = 100"},
-                      LineCase{"MinusPlusTen", 2, 5, true, 7, "12 - 5", "12 - 5 = 7"},
-                      LineCase{"Minus", 2, 6, false, 4, "10 - 6", "10 - 6 = 4"},
-                      LineCase{"Plus", 1, 8, false, 7, "8 + 7", "8 + 7 = 15"},
-                      LineCase{"PlusTen", 1, 10, true, 20, "10 + 20", "10 + 20 = 30"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Operations, AnswerLine,
+                         ::testing::Values(LineCase{"Times", 3, 3, false, 9, "3 x 9", "3 x 9 = 27"},
+                                           LineCase{"TimesLongest", 3, 10, false, 10, "10 x 10", "10 x 10 = 100"},
+                                           LineCase{"MinusPlusTen", 2, 5, true, 7, "12 - 5", "12 - 5 = 7"},
+                                           LineCase{"Minus", 2, 6, false, 4, "10 - 6", "10 - 6 = 4"},
+                                           LineCase{"Plus", 1, 8, false, 7, "8 + 7", "8 + 7 = 15"},
+                                           LineCase{"PlusTen", 1, 10, true, 20, "10 + 20", "10 + 20 = 30"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

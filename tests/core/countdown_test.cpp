@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(ShockTimes, CountdownTimeline,
                                            // countdown as for the answer clock.
                                            Answertime{"   ", 8, "   8"}, Answertime{"abc", 1, "1"}),
                          [](const auto& info) {
-                             return "Seconds" + std::to_string(info.param.seconds) + (info.param.earlier ? "AfterASettingsClick" : "");
+                             return "Seconds" + std::to_string(info.param.seconds) +
+                                    (info.param.earlier ? "AfterASettingsClick" : "");
                          });
 
 // While 0 is on show (from ShockTime + 1 s up to 1 ms before the time-out)

@@ -67,19 +67,18 @@ TEST_P(EndMode, RunEndsAtTheBookingThatReachesTheLimit)
     EXPECT_EQ(describe(r), ended);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, EndMode,
-    ::testing::Values(EndCase{"TimeOneMinute", 0, "   1", "   5", 12},
-                      EndCase{"TimeTwoMinutes", 0, "   2", "   5", 24},
-                      EndCase{"NumberFive", 1, "   1", "   5", 5},
-                      EndCase{"NumberFortyPastTheMinutes", 1, "   1", "   40", 40},
-                      EndCase{"NumberZeroEndsAtTheFirstBooking", 1, "   1", "0", 1},
-                      EndCase{"NumberNegativeEndsAtTheFirstBooking", 1, "   1", "-5", 1},
-                      EndCase{"MoreWaitsForTheMinute", 2, "   1", "   5", 12},
-                      EndCase{"MoreWaitsForTheNumber", 2, "   1", "  20", 20},
-                      EndCase{"LessStopsAtTheNumber", 3, "   1", "   5", 5},
-                      EndCase{"LessStopsAtTheMinute", 3, "   1", "  20", 12}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Limits, EndMode,
+                         ::testing::Values(EndCase{"TimeOneMinute", 0, "   1", "   5", 12},
+                                           EndCase{"TimeTwoMinutes", 0, "   2", "   5", 24},
+                                           EndCase{"NumberFive", 1, "   1", "   5", 5},
+                                           EndCase{"NumberFortyPastTheMinutes", 1, "   1", "   40", 40},
+                                           EndCase{"NumberZeroEndsAtTheFirstBooking", 1, "   1", "0", 1},
+                                           EndCase{"NumberNegativeEndsAtTheFirstBooking", 1, "   1", "-5", 1},
+                                           EndCase{"MoreWaitsForTheMinute", 2, "   1", "   5", 12},
+                                           EndCase{"MoreWaitsForTheNumber", 2, "   1", "  20", 20},
+                                           EndCase{"LessStopsAtTheNumber", 3, "   1", "   5", 5},
+                                           EndCase{"LessStopsAtTheMinute", 3, "   1", "  20", 12}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EndOfRun, TimeLimitIsTestedOnlyWhenAProblemIsBooked)
 {
@@ -186,9 +185,8 @@ TEST_P(LastFactLeaves, RunEndsWithTheSettingsOpen)
     EXPECT_TRUE(runStateRow(r));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bookings, LastFactLeaves, ::testing::Values('R', 'W', 'T'),
-                         [](const auto& info) {
-                             return std::string(info.param == 'R' ? "Right" : info.param == 'W' ? "Wrong" : "TimeOut");
-                         });
+INSTANTIATE_TEST_SUITE_P(Bookings, LastFactLeaves, ::testing::Values('R', 'W', 'T'), [](const auto& info) {
+    return std::string(info.param == 'R' ? "Right" : info.param == 'W' ? "Wrong" : "TimeOut");
+});
 
 }  // namespace

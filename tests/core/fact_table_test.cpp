@@ -91,25 +91,24 @@ TEST_P(PrepTable, BuildsTheBlocksInOrderPutsEveryFactInPlayAndEmptiesTheStack)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, PrepTable,
-    ::testing::Values(TableCase{"AdditionThreeAndSeven", 1, {7, 3}, false, 20},
-                      TableCase{"AdditionAll", 1, kAllNumbers, false, 100},
-                      TableCase{"AdditionAllPlusTen", 1, kAllNumbers, true, 200},
-                      TableCase{"AdditionNone", 1, {}, true, 0},
-                      TableCase{"SubtractionAll", 2, kAllNumbers, false, 45},
-                      TableCase{"SubtractionAllPlusTen", 2, kAllNumbers, true, 145},
-                      TableCase{"SubtractionThree", 2, {3}, false, 7},
-                      TableCase{"SubtractionThreePlusTen", 2, {3}, true, 17},
-                      TableCase{"SubtractionOnlyTen", 2, {10}, false, 0},
-                      TableCase{"SubtractionOnlyTenPlusTen", 2, {10}, true, 10},
-                      TableCase{"SubtractionOneAndNine", 2, {9, 1}, false, 10},
-                      TableCase{"MultiplicationTen", 3, {10}, false, 10},
-                      TableCase{"MultiplicationAll", 3, kAllNumbers, false, 100},
-                      TableCase{"MultiplicationIgnoresPlusTen", 3, kAllNumbers, true, 100},
-                      TableCase{"MultiplicationTwoFivePlusTen", 3, {2, 5}, true, 20},
-                      TableCase{"NoOperationReadYet", 0, kAllNumbers, false, 0}),
-    [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, PrepTable,
+                         ::testing::Values(TableCase{"AdditionThreeAndSeven", 1, {7, 3}, false, 20},
+                                           TableCase{"AdditionAll", 1, kAllNumbers, false, 100},
+                                           TableCase{"AdditionAllPlusTen", 1, kAllNumbers, true, 200},
+                                           TableCase{"AdditionNone", 1, {}, true, 0},
+                                           TableCase{"SubtractionAll", 2, kAllNumbers, false, 45},
+                                           TableCase{"SubtractionAllPlusTen", 2, kAllNumbers, true, 145},
+                                           TableCase{"SubtractionThree", 2, {3}, false, 7},
+                                           TableCase{"SubtractionThreePlusTen", 2, {3}, true, 17},
+                                           TableCase{"SubtractionOnlyTen", 2, {10}, false, 0},
+                                           TableCase{"SubtractionOnlyTenPlusTen", 2, {10}, true, 10},
+                                           TableCase{"SubtractionOneAndNine", 2, {9, 1}, false, 10},
+                                           TableCase{"MultiplicationTen", 3, {10}, false, 10},
+                                           TableCase{"MultiplicationAll", 3, kAllNumbers, false, 100},
+                                           TableCase{"MultiplicationIgnoresPlusTen", 3, kAllNumbers, true, 100},
+                                           TableCase{"MultiplicationTwoFivePlusTen", 3, {2, 5}, true, 20},
+                                           TableCase{"NoOperationReadYet", 0, kAllNumbers, false, 0}),
+                         [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
 
 TEST(PrepTableExamples, DocumentedEntriesStandWhereTheyShould)
 {
@@ -151,8 +150,8 @@ TEST(PrepTableExamples, KeepsTheRunCountersAndSettings)
     Data& d = r.data;
     buildTable(*r, 1, kAllNumbers, false);
     const auto kept = [](const Data& x) {
-        return std::vector<long>{x.totalprobs, x.totalright, x.elapsed, x.started, x.reviewgap, x.lastright,
-                                 x.curfact, x.timelimit, x.numlimit, x.retireat, x.wrongrepeat, x.endmode};
+        return std::vector<long>{x.totalprobs, x.totalright, x.elapsed,  x.started,  x.reviewgap,   x.lastright,
+                                 x.curfact,    x.timelimit,  x.numlimit, x.retireat, x.wrongrepeat, x.endmode};
     };
     d.totalprobs = 12, d.totalright = 9, d.elapsed = 3, d.started = 1, d.reviewgap = 4, d.lastright = 1;
     d.curfact = 17, d.timelimit = 8, d.numlimit = 70, d.retireat = 2, d.wrongrepeat = 6, d.endmode = 3;

@@ -69,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(PoolSizes, PickSlot,
                                            PoolCase{2, kAllNumbers, true, 145, 78, 1},
                                            PoolCase{1, kAllNumbers, false, 100, 23, 2},
                                            PoolCase{2, kAllNumbers, false, 45, 43, 4},
-                                           PoolCase{3, {4}, false, 10, 3, 22},
-                                           PoolCase{2, {3}, false, 7, 6, 31},
+                                           PoolCase{3, {4}, false, 10, 3, 22}, PoolCase{2, {3}, false, 7, 6, 31},
                                            PoolCase{2, {9}, false, 1, 0, 223}));
 
 TEST(PickSlotGuard, ADrawOfExactlyOneCountsAsTheTopValue)
@@ -231,13 +230,11 @@ TEST_P(ProblemCaption, ShowsOperandsWithTheOperatorAndTheChoicesOnTheButtons)
     EXPECT_EQ(r->but(2).Caption(), std::to_string(c.answer));
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, ProblemCaption,
-                         ::testing::Values(CaptionCase{1, 7, true, 12, "7 + 12", 19},
-                                           CaptionCase{1, 10, true, 20, "10 + 20", 30},
-                                           CaptionCase{2, 6, true, 8, "14 - 6", 8},
-                                           CaptionCase{2, 1, false, 9, "10 - 1", 9},
-                                           CaptionCase{3, 3, false, 9, "3 x 9", 27},
-                                           CaptionCase{3, 10, false, 10, "10 x 10", 100}));
+INSTANTIATE_TEST_SUITE_P(
+    Operations, ProblemCaption,
+    ::testing::Values(CaptionCase{1, 7, true, 12, "7 + 12", 19}, CaptionCase{1, 10, true, 20, "10 + 20", 30},
+                      CaptionCase{2, 6, true, 8, "14 - 6", 8}, CaptionCase{2, 1, false, 9, "10 - 1", 9},
+                      CaptionCase{3, 3, false, 9, "3 x 9", 27}, CaptionCase{3, 10, false, 10, "10 x 10", 100}));
 
 TEST(GenerateClocks, LoadsShockleftAndStartsTheAnswerClockAndCountdown)
 {
@@ -269,7 +266,8 @@ TEST(GenerateEmptyPool, StartWithSubtractionAndOnlyTenEndsTheRunLikePause)
     for (Timer* t : r->timers()) {
         EXPECT_FALSE(t->Enabled()) << t->name();
     }
-    for (const Control* c : std::initializer_list<const Control*>{&r->ck(0), &r->Option1(0), &r->selectall, &r->results}) {
+    for (const Control* c :
+         std::initializer_list<const Control*>{&r->ck(0), &r->Option1(0), &r->selectall, &r->results}) {
         EXPECT_TRUE(c->Enabled()) << c->name();
     }
     EXPECT_FALSE(r->but(0).Enabled() || r->but(1).Enabled() || r->but(2).Enabled());

@@ -212,8 +212,8 @@ TEST_P(ResetFrom, LandsOnTheIdleRowKeepingTheLastProblemShown)
 
 std::string stateName(const ::testing::TestParamInfo<Before>& info)
 {
-    static const char* const names[] = {"StartUp", "Running", "RunningWithPopup", "Paused", "Ended",
-                                        "EndedWithAnEmptyPool"};
+    static const char* const names[] = {"StartUp", "Running", "RunningWithPopup",
+                                        "Paused",  "Ended",   "EndedWithAnEmptyPool"};
     return names[static_cast<int>(info.param)];
 }
 

@@ -34,8 +34,12 @@ struct OneFact {
     {
         data.optype = static_cast<std::int16_t>(optype);
         data.curfact = static_cast<std::int16_t>(at);
-        data.facts(at) = Fact{static_cast<std::int16_t>(num1), static_cast<std::int16_t>(num2),
-                              static_cast<std::int16_t>(answer), -1, 0, 0};
+        data.facts(at) = Fact{static_cast<std::int16_t>(num1),
+                              static_cast<std::int16_t>(num2),
+                              static_cast<std::int16_t>(answer),
+                              -1,
+                              0,
+                              0};
     }
 };
 
@@ -70,9 +74,9 @@ TEST_P(AnswerLineTest, ShowsTheFactInStoredOrderWithItsOperatorAndAnswer)
 
 INSTANTIATE_TEST_SUITE_P(Operations, AnswerLineTest,
                          ::testing::Values(LineCase{1, 7, 5, 12, "7 + 5 = 12"}, LineCase{1, 8, 7, 15, "8 + 7 = 15"},
-                                           LineCase{1, 4, 20, 24, "4 + 20 = 24"},
-                                           LineCase{2, 14, 6, 8, "14 - 6 = 8"}, LineCase{2, 12, 5, 7, "12 - 5 = 7"},
-                                           LineCase{3, 3, 9, 27, "3 x 9 = 27"}, LineCase{3, 4, 6, 24, "4 x 6 = 24"},
+                                           LineCase{1, 4, 20, 24, "4 + 20 = 24"}, LineCase{2, 14, 6, 8, "14 - 6 = 8"},
+                                           LineCase{2, 12, 5, 7, "12 - 5 = 7"}, LineCase{3, 3, 9, 27, "3 x 9 = 27"},
+                                           LineCase{3, 4, 6, 24, "4 x 6 = 24"},
                                            LineCase{3, 10, 10, 100, "10 x 10 = 100"}));
 
 // ---- Load -----------------------------------------------------------------------

@@ -59,12 +59,12 @@ Items expectedRow(int j, int page, Counts counts)
 
 Items expectedFooter(int page, int lastTop, int lineHeight, int right, int probs)
 {
-    return {{0, lastTop + lineHeight, " "},
-            {0, lastTop + 2 * lineHeight,
-             page == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total"},
-            {0, lastTop + 3 * lineHeight, " "},
-            {0, lastTop + 4 * lineHeight,
-             "Total Right=" + numberText(right) + "    Total Problems=" + numberText(probs)}};
+    return {
+        {0, lastTop + lineHeight, " "},
+        {0, lastTop + 2 * lineHeight,
+         page == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total"},
+        {0, lastTop + 3 * lineHeight, " "},
+        {0, lastTop + 4 * lineHeight, "Total Right=" + numberText(right) + "    Total Problems=" + numberText(probs)}};
 }
 
 Items itemsAtTop(const DrawingArea& dt, int top)
@@ -182,9 +182,8 @@ TEST(ResultsCells, SubtractionCellOfRowJColumnNShowsTheFactNMinusJAndZerosWhereN
     r->results.click();
 
     for (int j : {2, 5}) {
-        EXPECT_EQ(itemsAtTop(r.pf.dt, rowTop(j)), expectedRow(j, 1, [j](int n) {
-                      return n > j ? std::pair{n, j} : std::pair{0, 0};
-                  })) << "row " << j;
+        const auto cell = [j](int n) { return n > j ? std::pair{n, j} : std::pair{0, 0}; };
+        EXPECT_EQ(itemsAtTop(r.pf.dt, rowTop(j)), expectedRow(j, 1, cell)) << "row " << j;
     }
     // Row 5, column 7 is 7 - 5; row 2, column 7 is 7 - 2; row 5, column 2 is
     // not the fact 5 - 2 of row 2.
@@ -215,9 +214,8 @@ TEST(ResultsCells, PlusTenSecondPageShowsColumnsElevenToTwentyUnderTheSameRowLab
         EXPECT_EQ(r.pf.page(), page);
         EXPECT_EQ(itemsAtTop(r.pf.dt, 0), columnLabels(page));
         for (int j = 1; j <= 10; ++j) {
-            EXPECT_EQ(itemsAtTop(r.pf.dt, rowTop(j)),
-                      expectedRow(j, page, [j](int n) { return std::pair{n % 10, j}; }))
-                << "page " << page << " row " << j;
+            const auto cell = [j](int n) { return std::pair{n % 10, j}; };
+            EXPECT_EQ(itemsAtTop(r.pf.dt, rowTop(j)), expectedRow(j, page, cell)) << "page " << page << " row " << j;
         }
         EXPECT_EQ(r.pf.dt.items().size(), 10u + 10u * 31u + 4u);
         EXPECT_EQ(lastItems(r.pf.dt, 4), expectedFooter(page, rowTop(10), 195, 0, 0));

@@ -37,8 +37,7 @@ TEST_P(PlaceTest, SingleDigitsMoveOneColumnRightAndTheTextHasABlankEachSide)
 
 INSTANTIATE_TEST_SUITE_P(Numbers, PlaceTest,
                          ::testing::Values(PlaceCase{0, 700, 300, 800, " 0 "}, PlaceCase{9, 0, 2100, 100, " 9 "},
-                                           PlaceCase{10, 7000, 0, 7000, " 10 "},
-                                           PlaceCase{99, 3800, 900, 3800, " 99 "},
+                                           PlaceCase{10, 7000, 0, 7000, " 10 "}, PlaceCase{99, 3800, 900, 3800, " 99 "},
                                            PlaceCase{100, 7300, 2100, 7300, " 100 "},
                                            PlaceCase{32767, 700, 300, 700, " 32767 "}));
 

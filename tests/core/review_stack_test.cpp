@@ -28,9 +28,15 @@ void setUpRun(Rig& r, const char* wrongnum, const char* numrepeat)
 void book(Rig& r, char how)
 {
     switch (how) {
-    case 'R': r.rightButton().click(); break;
-    case 'W': r.wrongButton().click(); break;
-    default: r.clock.advance(r->Timershock.Interval()); break;
+    case 'R':
+        r.rightButton().click();
+        break;
+    case 'W':
+        r.wrongButton().click();
+        break;
+    default:
+        r.clock.advance(r->Timershock.Interval());
+        break;
     }
 }
 

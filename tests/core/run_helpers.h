@@ -141,7 +141,7 @@ inline ::testing::AssertionResult dataInvariants(const Data& d)
 // is false (multiplication disables it while the panel is open).
 inline std::vector<const Control*> settingsControls(Rig& r, bool withPlusTen = true)
 {
-    std::vector<const Control*> v{&r->selectall, &r->unselect, &r->maxtime,  &r->MaxNum,
+    std::vector<const Control*> v{&r->selectall, &r->unselect,  &r->maxtime,  &r->MaxNum,
                                   &r->wrongnum,  &r->NumRepeat, &r->ShockTime};
     for (int i = 0; i <= (withPlusTen ? 10 : 9); ++i) {
         v.push_back(&r->ck(i));

@@ -89,7 +89,7 @@ TEST(PanelHandlers, OperationAndNumberClicksRebuildTheTableButKeepTheRunCounters
     const int probs = r.data.totalprobs;
 
     r->MaxNum.typeText("  20");
-    r->ck(4).click();  // number 5 off
+    r->ck(4).click();                // number 5 off
     EXPECT_EQ(r.data.numlimit, 20);  // ck_Click reads the settings first
     EXPECT_EQ(r.data.poolcount, 90);
     EXPECT_EQ(r.data.stackcount, 0);
@@ -111,7 +111,7 @@ TEST(PanelHandlers, OperationAndNumberClicksRebuildTheTableButKeepTheRunCounters
 // and the number of ck_Click runs follow from which boxes change.
 struct SelectCase {
     int option;
-    int fullTable;  // all ten numbers, with plus-ten where it is allowed
+    int fullTable;   // all ten numbers, with plus-ten where it is allowed
     int tenNumbers;  // all ten numbers, plus-ten clear
 };
 

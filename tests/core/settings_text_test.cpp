@@ -90,9 +90,9 @@ struct TextCase {
 TEST(Getpref, FractionsRoundToTheNearestAHalfToTheEvenNeighbour)
 {
     const std::vector<TextCase> rows{
-        {MaxTime, "2.5", 2},   {MaxTime, "3.5", 4},    {MaxTime, " 2.51 ", 3},  {MaxTime, "0.5", 0},
-        {MaxNum, "-2.5", -2},  {MaxNum, "1.5", 2},     {MaxNum, "4.4999", 4},   {NumRepeat, "2.5", 2},
-        {NumRepeat, "3.5", 4}, {WrongNum, "6.5", 6},   {WrongNum, "  7.5  ", 8}, {Shock, "2.5", 2},
+        {MaxTime, "2.5", 2},   {MaxTime, "3.5", 4},  {MaxTime, " 2.51 ", 3},   {MaxTime, "0.5", 0},
+        {MaxNum, "-2.5", -2},  {MaxNum, "1.5", 2},   {MaxNum, "4.4999", 4},    {NumRepeat, "2.5", 2},
+        {NumRepeat, "3.5", 4}, {WrongNum, "6.5", 6}, {WrongNum, "  7.5  ", 8}, {Shock, "2.5", 2},
         {Shock, "3.5", 4},     {Shock, "1.5", 2},
     };
     for (const TextCase& row : rows) {
@@ -108,9 +108,16 @@ TEST(Getpref, FractionsRoundToTheNearestAHalfToTheEvenNeighbour)
 TEST(Getpref, ValuesAtTheEdgeOfTheirVariablesAreUsed)
 {
     const std::vector<TextCase> rows{
-        {NumRepeat, "32767", 32767}, {WrongNum, "32767.4", 32767},   {WrongNum, "1", 1},
-        {MaxNum, "2147483647", 2147483647}, {MaxTime, "-2147483648", -2147483648LL},
-        {MaxNum, "0", 0}, {MaxTime, "-3", -3}, {Shock, "0", 0}, {Shock, "32767", 32767}, {MaxNum, "+12", 12},
+        {NumRepeat, "32767", 32767},
+        {WrongNum, "32767.4", 32767},
+        {WrongNum, "1", 1},
+        {MaxNum, "2147483647", 2147483647},
+        {MaxTime, "-2147483648", -2147483648LL},
+        {MaxNum, "0", 0},
+        {MaxTime, "-3", -3},
+        {Shock, "0", 0},
+        {Shock, "32767", 32767},
+        {MaxNum, "+12", 12},
     };
     for (const TextCase& row : rows) {
         Reader reader;
@@ -125,7 +132,8 @@ TEST(Getpref, ValuesAtTheEdgeOfTheirVariablesAreUsed)
 // before any good reading, the start-up value.
 TEST(Getpref, UnusableTextsKeepTheLastValueRead)
 {
-    const std::vector<std::string> everywhere{"abc", "", "   ", " ", "1e999", "inf", "nan", "0x10", "5 5", "--5", "5abc"};
+    const std::vector<std::string> everywhere{"abc", "",     "   ", " ",   "1e999", "inf",
+                                              "nan", "0x10", "5 5", "--5", "5abc"};
     const std::vector<std::string> sixteenBit{"70000", "32768", "32767.5", "0", "-3", "0.4"};
     const std::vector<std::string> thirtyTwoBit{"99999999999", "2147483648", "2147483647.5", "-2147483649"};
     const std::vector<std::string> answerTime{"-1", "-0.6", "32768", "40000"};
@@ -159,7 +167,10 @@ struct LimitCase {
     const char* maxnum;
 };
 
-void PrintTo(const LimitCase& c, std::ostream* os) { *os << "setp(" << c.endOption << ") \"" << c.maxtime << "\" \"" << c.maxnum << "\""; }
+void PrintTo(const LimitCase& c, std::ostream* os)
+{
+    *os << "setp(" << c.endOption << ") \"" << c.maxtime << "\" \"" << c.maxnum << "\"";
+}
 
 class LimitNotAboveZero : public ::testing::TestWithParam<LimitCase> {};
 

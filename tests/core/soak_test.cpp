@@ -175,13 +175,27 @@ private:
         const std::string before = describe(r);
         for (int k = pick(4); k > 0; --k) {
             switch (pick(7)) {
-            case 0: r->Start.click(); break;
-            case 1: r->Stop.click(); break;
-            case 2: r->clear.click(); break;
-            case 3: r->but(pick(3)).click(); break;
-            case 4: r->ck(pick(11)).click(); break;
-            case 5: r->Option1(pick(3)).click(); break;
-            default: r->selectall.click(); break;
+            case 0:
+                r->Start.click();
+                break;
+            case 1:
+                r->Stop.click();
+                break;
+            case 2:
+                r->clear.click();
+                break;
+            case 3:
+                r->but(pick(3)).click();
+                break;
+            case 4:
+                r->ck(pick(11)).click();
+                break;
+            case 5:
+                r->Option1(pick(3)).click();
+                break;
+            default:
+                r->selectall.click();
+                break;
             }
         }
         EXPECT_EQ(describe(r), before) << "a click got through the time-out wait";

@@ -36,8 +36,8 @@ void expectPanel(Tallyquip& w, bool open)
         EXPECT_EQ(w.Option1(i).Enabled(), open) << "Option1(" << i << ")";
         EXPECT_EQ(w.but(i).Enabled(), !open) << "but(" << i << ")";
     }
-    for (const Control* c : std::initializer_list<const Control*>{&w.selectall, &w.unselect, &w.maxtime, &w.MaxNum,
-                                                                  &w.wrongnum, &w.NumRepeat, &w.ShockTime, &w.results}) {
+    for (const Control* c : std::initializer_list<const Control*>{
+             &w.selectall, &w.unselect, &w.maxtime, &w.MaxNum, &w.wrongnum, &w.NumRepeat, &w.ShockTime, &w.results}) {
         EXPECT_EQ(c->Enabled(), open) << c->name();
     }
     for (const Control* c : std::initializer_list<const Control*>{&w.Start, &w.Stop, &w.clear}) {

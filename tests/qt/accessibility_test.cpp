@@ -107,31 +107,53 @@ void AccessibilityTest::controlsAreNamedByCaptionOrRole_data()
     for (int i = 0; i < 10; ++i) {
         QTest::addRow("ck(%d)", i) << QStringLiteral("ck(%1)").arg(i) << QStringLiteral("Number %1").arg(i + 1);
     }
-    QTest::newRow("ck(10)") << "ck(10)" << "Plus ten";
-    QTest::newRow("cap") << "cap" << "Problem";
-    QTest::newRow("Timecap") << "Timecap" << "Time left";
-    QTest::newRow("score") << "score" << "Score";
+    QTest::newRow("ck(10)") << "ck(10)"
+                            << "Plus ten";
+    QTest::newRow("cap") << "cap"
+                         << "Problem";
+    QTest::newRow("Timecap") << "Timecap"
+                             << "Time left";
+    QTest::newRow("score") << "score"
+                           << "Score";
     for (int i = 0; i < 3; ++i) {
         QTest::addRow("but(%d)", i) << QStringLiteral("but(%1)").arg(i) << QStringLiteral("Answer %1").arg(i + 1);
     }
-    QTest::newRow("Start") << "Start" << "Start";
-    QTest::newRow("Stop") << "Stop" << "Pause";
-    QTest::newRow("clear") << "clear" << "Reset";
-    QTest::newRow("results") << "results" << "Results";
-    QTest::newRow("selectall") << "selectall" << "Select All";
-    QTest::newRow("unselect") << "unselect" << "Unselect";
-    QTest::newRow("Option1(0)") << "Option1(0)" << "Addition";
-    QTest::newRow("Option1(1)") << "Option1(1)" << "Subtraction";
-    QTest::newRow("Option1(2)") << "Option1(2)" << "Multiplication";
-    QTest::newRow("setp(0)") << "setp(0)" << "Time";
-    QTest::newRow("setp(3)") << "setp(3)" << "Less";
-    QTest::newRow("pic(0)") << "pic(0)" << "Belquist logo";
-    QTest::newRow("pic(1)") << "pic(1)" << "Three question marks";
-    QTest::newRow("pic(2)") << "pic(2)" << "Smiling face";
-    QTest::newRow("pic(3)") << "pic(3)" << "Surprised face";
-    QTest::newRow("scor") << "scor" << "Chime";
-    QTest::newRow("Value") << "Value" << "Values";
-    QTest::newRow("Ftime") << "Ftime" << "Time";
+    QTest::newRow("Start") << "Start"
+                           << "Start";
+    QTest::newRow("Stop") << "Stop"
+                          << "Pause";
+    QTest::newRow("clear") << "clear"
+                           << "Reset";
+    QTest::newRow("results") << "results"
+                             << "Results";
+    QTest::newRow("selectall") << "selectall"
+                               << "Select All";
+    QTest::newRow("unselect") << "unselect"
+                              << "Unselect";
+    QTest::newRow("Option1(0)") << "Option1(0)"
+                                << "Addition";
+    QTest::newRow("Option1(1)") << "Option1(1)"
+                                << "Subtraction";
+    QTest::newRow("Option1(2)") << "Option1(2)"
+                                << "Multiplication";
+    QTest::newRow("setp(0)") << "setp(0)"
+                             << "Time";
+    QTest::newRow("setp(3)") << "setp(3)"
+                             << "Less";
+    QTest::newRow("pic(0)") << "pic(0)"
+                            << "Belquist logo";
+    QTest::newRow("pic(1)") << "pic(1)"
+                            << "Three question marks";
+    QTest::newRow("pic(2)") << "pic(2)"
+                            << "Smiling face";
+    QTest::newRow("pic(3)") << "pic(3)"
+                            << "Surprised face";
+    QTest::newRow("scor") << "scor"
+                          << "Chime";
+    QTest::newRow("Value") << "Value"
+                           << "Values";
+    QTest::newRow("Ftime") << "Ftime"
+                           << "Time";
 }
 
 void AccessibilityTest::controlsAreNamedByCaptionOrRole()
@@ -146,11 +168,21 @@ void AccessibilityTest::comboBoxesAreNamedAndLabelledByTheLabelBesideThem_data()
     QTest::addColumn<QString>("combo");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("name");
-    QTest::newRow("maxtime") << "maxtime" << "Lmaxtime" << "MaxTime";
-    QTest::newRow("MaxNum") << "MaxNum" << "Lmaxnumber" << "MaxNumber";
-    QTest::newRow("wrongnum") << "wrongnum" << "Label1" << "Wrong";
-    QTest::newRow("NumRepeat") << "NumRepeat" << "Label2" << "Right";
-    QTest::newRow("ShockTime") << "ShockTime" << "Label3" << "TimeLimit";
+    QTest::newRow("maxtime") << "maxtime"
+                             << "Lmaxtime"
+                             << "MaxTime";
+    QTest::newRow("MaxNum") << "MaxNum"
+                            << "Lmaxnumber"
+                            << "MaxNumber";
+    QTest::newRow("wrongnum") << "wrongnum"
+                              << "Label1"
+                              << "Wrong";
+    QTest::newRow("NumRepeat") << "NumRepeat"
+                               << "Label2"
+                               << "Right";
+    QTest::newRow("ShockTime") << "ShockTime"
+                               << "Label3"
+                               << "TimeLimit";
 }
 
 void AccessibilityTest::comboBoxesAreNamedAndLabelledByTheLabelBesideThem()
@@ -201,7 +233,9 @@ void AccessibilityTest::optionButtonsAreRadioButtonsThatFollowTheModel()
 
     // While a run goes on the options are locked, for the action as well.
     click(widget(QStringLiteral("Start")));
-    accessible(widget(QStringLiteral("Option1(0)")))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    accessible(widget(QStringLiteral("Option1(0)")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(app_->data().optype, 2);
 }
 
@@ -317,12 +351,18 @@ void AccessibilityTest::spokenWordsLeaveOutTheMarks_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("words");
-    QTest::newRow("wrong answer") << " ^.^ !! Wrong Answer !! ^.^ " << "Wrong Answer";
-    QTest::newRow("time out") << " ^_^ !!Time Out!! ^_^ " << "Time Out";
-    QTest::newRow("plain") << "Correct" << "Correct";
-    QTest::newRow("marks inside a word stay") << "don't stop" << "don't stop";
-    QTest::newRow("only marks") << " ^.^ !! " << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("wrong answer") << " ^.^ !! Wrong Answer !! ^.^ "
+                                  << "Wrong Answer";
+    QTest::newRow("time out") << " ^_^ !!Time Out!! ^_^ "
+                              << "Time Out";
+    QTest::newRow("plain") << "Correct"
+                           << "Correct";
+    QTest::newRow("marks inside a word stay") << "don't stop"
+                                              << "don't stop";
+    QTest::newRow("only marks") << " ^.^ !! "
+                                << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void AccessibilityTest::spokenWordsLeaveOutTheMarks()

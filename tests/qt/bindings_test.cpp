@@ -287,7 +287,7 @@ void BindingsTest::aWidgetGoneBeforeItsModelIsNoHarm()
         QCOMPARE(first.text(), QStringLiteral("7 + 5 = 12"));
     }
     model.setCaption("6 + 9 = 15");  // nothing left to show it
-    model.clearObserver();          // as the popup's Unload does
+    model.clearObserver();           // as the popup's Unload does
     QLabel second;
     binding::bindLabel(model, second);
     QCOMPARE(second.text(), QStringLiteral("6 + 9 = 15"));

@@ -160,10 +160,14 @@ void FlowTest::theProgramEndsWhenItsLastWindowCloses_data()
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("byFrame");
-    QTest::newRow("popup dismissed with OK") << "tpop" << "kill" << false;
-    QTest::newRow("popup closed from its frame") << "tpop" << "kill" << true;
-    QTest::newRow("results closed with Close") << "pf" << "okclose" << false;
-    QTest::newRow("results closed from its frame") << "pf" << "okclose" << true;
+    QTest::newRow("popup dismissed with OK") << "tpop"
+                                             << "kill" << false;
+    QTest::newRow("popup closed from its frame") << "tpop"
+                                                 << "kill" << true;
+    QTest::newRow("results closed with Close") << "pf"
+                                               << "okclose" << false;
+    QTest::newRow("results closed from its frame") << "pf"
+                                                   << "okclose" << true;
 }
 
 void FlowTest::theProgramEndsWhenItsLastWindowCloses()

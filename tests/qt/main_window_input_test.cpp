@@ -94,8 +94,8 @@ void MainWindowInputTest::startShowsAProblemAndLocksTheSettings()
     for (const char* name : {"but(0)", "but(1)", "but(2)"}) {
         QVERIFY2(widget(name)->isEnabled(), name);
     }
-    for (const char* name : {"ck(0)", "ck(10)", "Option1(0)", "setp(1)", "selectall", "unselect", "maxtime", "ShockTime",
-                             "results"}) {
+    for (const char* name :
+         {"ck(0)", "ck(10)", "Option1(0)", "setp(1)", "selectall", "unselect", "maxtime", "ShockTime", "results"}) {
         QVERIFY2(!widget(name)->isEnabled(), name);
     }
     QVERIFY(widget<QTimer>("keeptime")->isActive());
@@ -312,10 +312,7 @@ void MainWindowInputTest::theLabelsFollowTheDrill()
     }
 }
 
-void MainWindowInputTest::focusStartsOnReset()
-{
-    QCOMPARE(QApplication::focusWidget(), widget("clear"));
-}
+void MainWindowInputTest::focusStartsOnReset() { QCOMPARE(QApplication::focusWidget(), widget("clear")); }
 
 void MainWindowInputTest::enterAndSpacePressTheFocusedButton_data()
 {
@@ -352,10 +349,10 @@ void MainWindowInputTest::enterAndSpacePressTheFocusedButton()
 void MainWindowInputTest::tabFromResetVisitsTheEnabledControlsInOrder()
 {
     // At start-up the answer buttons are disabled and Tab passes them by.
-    const QStringList expected{"Stop",      "Start",    "maxtime",   "MaxNum",     "ck(0)",      "ck(1)",
-                               "ck(2)",     "ck(3)",    "ck(4)",     "ck(9)",      "ck(5)",      "ck(6)",
-                               "ck(7)",     "ck(8)",    "ck(10)",    "selectall",  "unselect",   "results",
-                               "NumRepeat", "ShockTime", "setp(0)",  "setp(1)",    "setp(2)",    "setp(3)",
+    const QStringList expected{"Stop",      "Start",      "maxtime",    "MaxNum",     "ck(0)",    "ck(1)",
+                               "ck(2)",     "ck(3)",      "ck(4)",      "ck(9)",      "ck(5)",    "ck(6)",
+                               "ck(7)",     "ck(8)",      "ck(10)",     "selectall",  "unselect", "results",
+                               "NumRepeat", "ShockTime",  "setp(0)",    "setp(1)",    "setp(2)",  "setp(3)",
                                "wrongnum",  "Option1(0)", "Option1(1)", "Option1(2)", "clear"};
     QCOMPARE(QApplication::focusWidget(), widget("clear"));
     QStringList visited;

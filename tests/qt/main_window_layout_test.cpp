@@ -226,8 +226,9 @@ void MainWindowLayoutTest::numberDigitsStandOverTheirBoxes()
         option.initFrom(box);
         const QRectF indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
         const qreal boxCentre = box->x() + indicator.center().x();
-        QVERIFY2(qAbs(numberCentre - boxCentre) <= 3.0,
-                 qPrintable(QStringLiteral("%1 at %2, its box at %3").arg(numbers[k]).arg(numberCentre).arg(boxCentre)));
+        QVERIFY2(
+            qAbs(numberCentre - boxCentre) <= 3.0,
+            qPrintable(QStringLiteral("%1 at %2, its box at %3").arg(numbers[k]).arg(numberCentre).arg(boxCentre)));
     }
 }
 
@@ -284,14 +285,14 @@ void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank_data()
 {
     QTest::addColumn<QStringList>("items");
     QTest::newRow("maxtime") << QStringList{"   1", "   2", "   3 ", "   4", "   5 ", "   6", "   7 ",
-                                            "   8", "   9", "  10", "  15", "  20", "  25", "  30"};
-    QTest::newRow("MaxNum") << QStringList{"  10", "  15", "   20", "   25", "   30", "   35", "   40",
+                                            "   8", "   9", "  10",  "  15", "  20",  "  25", "  30"};
+    QTest::newRow("MaxNum") << QStringList{"  10",  "  15",  "   20", "   25", "   30", "   35", "   40",
                                            "   45", "   50", "   60", "   70", "   80", "   90", " 100"};
     QTest::newRow("wrongnum") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6", "   7",
                                              "   8", "   9", "  10", "  11", "  12", "  13", "  14",
                                              "  15", "  16", "  17", "  18", "  19", "  20"};
     QTest::newRow("NumRepeat") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6",
-                                              "   7", "   8", "   9", " 10", "   "};
+                                              "   7", "   8", "   9", " 10",  "   "};
     QTest::newRow("ShockTime") << QStringList{"   1", "   2", "   3", "   4", "   5", "   6",
                                               "   7", "   8", "   9", "  10", " "};
 }
@@ -309,12 +310,11 @@ void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank()
 
 void MainWindowLayoutTest::tabOrderFollowsTheTabColumn()
 {
-    const QStringList expected{"clear",      "Stop",      "Start",      "maxtime",    "MaxNum",     "but(0)",
-                               "but(1)",     "but(2)",    "ck(0)",      "ck(1)",      "ck(2)",      "ck(3)",
-                               "ck(4)",      "ck(9)",     "ck(5)",      "ck(6)",      "ck(7)",      "ck(8)",
-                               "ck(10)",     "selectall", "unselect",   "results",    "NumRepeat",  "ShockTime",
-                               "setp(0)",    "setp(1)",   "setp(2)",    "setp(3)",    "wrongnum",   "Option1(0)",
-                               "Option1(1)", "Option1(2)"};
+    const QStringList expected{"clear",    "Stop",       "Start",      "maxtime",   "MaxNum",  "but(0)",    "but(1)",
+                               "but(2)",   "ck(0)",      "ck(1)",      "ck(2)",     "ck(3)",   "ck(4)",     "ck(9)",
+                               "ck(5)",    "ck(6)",      "ck(7)",      "ck(8)",     "ck(10)",  "selectall", "unselect",
+                               "results",  "NumRepeat",  "ShockTime",  "setp(0)",   "setp(1)", "setp(2)",   "setp(3)",
+                               "wrongnum", "Option1(0)", "Option1(1)", "Option1(2)"};
     QStringList chain = korvane::qttest::tabChain(window());
     // The chain is a ring: read it from Reset.
     const qsizetype first = chain.indexOf(QStringLiteral("clear"));

@@ -16,8 +16,8 @@
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
-#include "ui/shared/fonts.h"
 #include "ui/popup/popup_window.h"
+#include "ui/shared/fonts.h"
 
 using korvane::App;
 using korvane::qttest::named;
@@ -174,8 +174,11 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
     const struct {
         const char* operation;
         bool plusTen;
-    } tables[] = {{"Option1(0)", false}, {"Option1(0)", true}, {"Option1(1)", false},
-                  {"Option1(1)", true},  {"Option1(2)", false}};
+    } tables[] = {{"Option1(0)", false},
+                  {"Option1(0)", true},
+                  {"Option1(1)", false},
+                  {"Option1(1)", true},
+                  {"Option1(2)", false}};
     for (const auto& table : tables) {
         QTest::mouseClick(named<QWidget>(window(), table.operation), Qt::LeftButton);
         app_->model().ck(10).setValue(table.plusTen ? 1 : 0);

@@ -55,7 +55,8 @@ bool hasInk(const QImage& image, const QRect& area, const QColor& background)
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            const int distance = std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
+            const int distance = std::abs(pixel.red() - background.red()) +
+                                 std::abs(pixel.green() - background.green()) +
                                  std::abs(pixel.blue() - background.blue());
             if (distance > 60) {
                 return true;

@@ -107,7 +107,9 @@ void ResultsAccessibilityTest::theGridIsATableOfFactsWithHeaders()
     }
     const auto& fact = app_->data().facts(asked);
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("%1 + %2: %3 right of %4")
-                                                .arg(num1).arg(num2).arg(fact.timesright)
+                                                .arg(num1)
+                                                .arg(num2)
+                                                .arg(fact.timesright)
                                                 .arg(fact.timesright + fact.timeswrong));
     QVERIFY(fact.timesright == 1);
     QCOMPARE(cell->role(), QAccessible::Cell);

@@ -89,9 +89,9 @@ bool sameData(const Data& a, const Data& b)
            a.wrongrepeat == b.wrongrepeat && a.lastright == b.lastright && a.started == b.started &&
            a.curfact == b.curfact && sameArray(a.choices, b.choices) && a.rightslot == b.rightslot &&
            a.pickslot == b.pickslot && a.plusten == b.plusten && sameArray(a.numsel, b.numsel) &&
-           a.elapsed == b.elapsed && a.timelimit == b.timelimit && a.numlimit == b.numlimit &&
-           a.endmode == b.endmode && a.totalright == b.totalright && a.retireat == b.retireat &&
-           sameArray(a.pool, b.pool) && a.poolcount == b.poolcount;
+           a.elapsed == b.elapsed && a.timelimit == b.timelimit && a.numlimit == b.numlimit && a.endmode == b.endmode &&
+           a.totalright == b.totalright && a.retireat == b.retireat && sameArray(a.pool, b.pool) &&
+           a.poolcount == b.poolcount;
 }
 
 Broken factTable(const Data& d)

@@ -4,8 +4,8 @@
 
 #include "app.h"
 
-#include "ui/shared/fonts.h"
 #include "resources.h"
+#include "ui/shared/fonts.h"
 
 namespace korvane {
 

@@ -20,14 +20,14 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "ui/shared/announcer.h"
 #include "chime.h"
-#include "ui/shared/enter_key.h"
-#include "ui/shared/fonts.h"
 #include "frame_box.h"
 #include "main_layout.h"
 #include "qt_timer_binding.h"
 #include "sound_holder.h"
+#include "ui/shared/announcer.h"
+#include "ui/shared/enter_key.h"
+#include "ui/shared/fonts.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
 
@@ -104,8 +104,10 @@ constexpr std::array kSpokenNames{
 }  // namespace
 
 MainWindow::MainWindow(Tallyquip& model)
-    : model_(model), sounds_(new Sounds(Sounds::findChimeFile(), this)),
-      enterKey_(new EnterPressesButton(this)), announcer_(new Announcer(*this))
+    : model_(model),
+      sounds_(new Sounds(Sounds::findChimeFile(), this)),
+      enterKey_(new EnterPressesButton(this)),
+      announcer_(new Announcer(*this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
     setWindowTitle(QString::fromUtf8(Tallyquip::kCaption));
@@ -193,7 +195,8 @@ void MainWindow::buildButtons()
     };
     // An answer button is called by its slot; its value is its description.
     for (int i = 0; i < model_.but.count(); ++i) {
-        button(this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
+        button(this, model_.but(i), fonts::arial(48),
+               binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
     }
     auto* start = button(this, model_.Start, fonts::arial(24));
     // Sounds come only during a run, so the sound library loads when the
@@ -231,8 +234,7 @@ void MainWindow::buildSettings()
     // frame and never grouped with the end-mode buttons inside it.
     radios(this, model_.Option1);
 
-    for (ComboBox* model :
-         {&model_.maxtime, &model_.MaxNum, &model_.wrongnum, &model_.NumRepeat, &model_.ShockTime}) {
+    for (ComboBox* model : {&model_.maxtime, &model_.MaxNum, &model_.wrongnum, &model_.NumRepeat, &model_.ShockTime}) {
         auto* combo = placed<QComboBox>(timeFrame_, model->name());
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -316,7 +318,8 @@ void MainWindow::orderTabs()
         }
         const std::string name = widget->objectName().toStdString();
         const auto places = layout::mainWindow();
-        const auto place = std::find_if(places.begin(), places.end(), [&](const layout::Place& p) { return p.name == name; });
+        const auto place =
+            std::find_if(places.begin(), places.end(), [&](const layout::Place& p) { return p.name == name; });
         if (place != places.end() && place->tab >= 0) {
             order.emplace_back(place->tab, widget);
         }

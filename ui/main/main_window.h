@@ -42,11 +42,11 @@ private:
     void orderTabs();
 
     Tallyquip& model_;
-    Sounds* sounds_;                  // child of this
-    EnterPressesButton* enterKey_;    // child of this
-    Announcer* announcer_;            // child of this
-    QWidget* valueFrame_ = nullptr;   // child of this
-    QWidget* timeFrame_ = nullptr;    // child of this
+    Sounds* sounds_;                 // child of this
+    EnterPressesButton* enterKey_;   // child of this
+    Announcer* announcer_;           // child of this
+    QWidget* valueFrame_ = nullptr;  // child of this
+    QWidget* timeFrame_ = nullptr;   // child of this
 };
 
 }  // namespace korvane

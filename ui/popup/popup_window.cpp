@@ -9,13 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "answer_fit.h"
 #include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
-#include "answer_fit.h"
 
 namespace korvane {
 

@@ -100,11 +100,21 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
     int row = row_;
     int column = column_;
     switch (event->key()) {
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Left: --column; break;
-    case Qt::Key_Right: ++column; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     if (reading_ == nullptr) {
         QWidget::keyPressEvent(event);

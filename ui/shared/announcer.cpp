@@ -157,8 +157,8 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
     if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::ZOrderChange) && isOwnWindow(watched)) {
         // A window shown, or one on screen brought to the front (the popup
         // after a second miss), takes the focus and says what it shows.
-        const bool comingUp = type == QEvent::Show ||
-                              (type == QEvent::ZOrderChange && !static_cast<QWidget*>(watched)->isActiveWindow());
+        const bool comingUp =
+            type == QEvent::Show || (type == QEvent::ZOrderChange && !static_cast<QWidget*>(watched)->isActiveWindow());
         if (comingUp) {
             pending_.clear();
         }

@@ -25,9 +25,9 @@ bool EnterPressesButton::isHeld(const QKeyEvent& press) const
 {
     // Key events made up inside the program carry no scan code and no
     // reliable timestamp: only Qt's own flag speaks for them.
-    return press.isAutoRepeat() || (lastRelease_ && press.nativeScanCode() != 0 &&
-                                    press.nativeScanCode() == lastRelease_->scanCode &&
-                                    press.timestamp() == lastRelease_->timestamp);
+    return press.isAutoRepeat() ||
+           (lastRelease_ && press.nativeScanCode() != 0 && press.nativeScanCode() == lastRelease_->scanCode &&
+            press.timestamp() == lastRelease_->timestamp);
 }
 
 bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
@@ -44,7 +44,8 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (button == nullptr || !button->isEnabled() || std::find(buttons_.begin(), buttons_.end(), button) == buttons_.end()) {
+    if (button == nullptr || !button->isEnabled() ||
+        std::find(buttons_.begin(), buttons_.end(), button) == buttons_.end()) {
         return false;
     }
     if (!isHeld(*key)) {

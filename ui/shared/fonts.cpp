@@ -32,20 +32,14 @@ void installSubstitutions()
 
 int pixelsForPoints(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
-QFont arial(double points)
-{
-    return sized(QStringLiteral("Arial"), QFont::SansSerif, pixelsForPoints(points));
-}
+QFont arial(double points) { return sized(QStringLiteral("Arial"), QFont::SansSerif, pixelsForPoints(points)); }
 
 QFont comicSans(double points)
 {
     return sized(QStringLiteral("Comic Sans MS"), QFont::SansSerif, pixelsForPoints(points));
 }
 
-QFont courier(double points)
-{
-    return sized(QStringLiteral("Courier"), QFont::TypeWriter, pixelsForPoints(points));
-}
+QFont courier(double points) { return sized(QStringLiteral("Courier"), QFont::TypeWriter, pixelsForPoints(points)); }
 
 QFont dialog()
 {

@@ -69,8 +69,7 @@ public:
 private:
     Speech(Kind kind, QString name, Announcer* announcer = nullptr)
         : kind_(kind), name_(std::move(name)), announcer_(announcer)
-    {
-    }
+    {}
     Kind kind_;
     QString name_;
     Announcer* announcer_;
