@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/fact_text.h"
 #include "engine/number_text.h"
 
 namespace korvane {
@@ -82,29 +83,17 @@ std::pair<int, int> Pf::cellCounts(const FactIndex& index, int row, int column) 
     return {data_.facts(x).timesright, data_.facts(x).timeswrong};
 }
 
-std::string Pf::cellWords(const FactIndex& index, int row, int column, int right, int total) const
-{
-    const std::string counts = digits(right) + " right of " + digits(total);
-    const bool subtraction = data_.optype == 2;
-    const int num1 = subtraction ? column : row;
-    const int num2 = subtraction ? row : column;
-    if (index[static_cast<std::size_t>(num1 * (kMaxOperand + 1) + num2)] == 0) {
-        return counts;
-    }
-    const char* op = data_.optype == 1 ? " + " : subtraction ? " - " : " x ";
-    return digits(num1) + op + digits(num2) + ": " + counts;
-}
-
 void Pf::drawPage(int p)
 {
     page_ = p;
+    reading_.reset();
     const FactIndex index = indexFacts();
-    GridReading reading;
+    const bool subtraction = data_.optype == optype::kSubtraction;
+    drawn_.optype = data_.optype;
+    drawn_.rows.clear();
     dt.Clear();
     for (int k = 1; k <= 10; ++k) {
-        const int n = p == 1 ? k : k + 10;
-        place(n, 700 * k + 100, 0);
-        reading.columnHeaders.push_back(digits(n));
+        place(p == 1 ? k : k + 10, 700 * k + 100, 0);
     }
     for (int j = 1; j <= 10; ++j) {
         if (data_.numsel(j) != 1) {
@@ -112,8 +101,7 @@ void Pf::drawPage(int p)
         }
         const int top = 200 * j + 100;
         place(j, 0, top);
-        reading.rowHeaders.push_back(digits(j));
-        auto& cells = reading.cells.emplace_back();
+        drawn_.rows.push_back(j);
         for (int k = 1; k <= 10; ++k) {
             const int n = p == 1 ? k : k + 10;
             const auto [r, w] = cellCounts(index, j, n);
@@ -123,19 +111,54 @@ void Pf::drawPage(int p)
             dt.MoveTo(700 * k + 300, top);
             dt.WriteLine("/");
             place(t, 700 * k + 300, top);
-            cells.push_back(cellWords(index, j, n, r, t));
+            const int num1 = subtraction ? n : j;
+            const int num2 = subtraction ? j : n;
+            const bool fact = index[static_cast<std::size_t>(num1 * (kMaxOperand + 1) + num2)] != 0;
+            drawn_.cells[(drawn_.rows.size() - 1) * 10 + static_cast<std::size_t>(k - 1)] =
+                fact ? DrawnCell{num1, num2, r, t} : DrawnCell{0, 0, r, t};
         }
     }
-    const std::string key =
+    drawn_.key =
         p == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total";
-    const std::string totals =
+    drawn_.totals =
         "Total Right=" + gridNumber(data_.totalright) + "    Total Problems=" + gridNumber(data_.totalprobs);
     dt.WriteLine(" ");
-    dt.WriteLine(key);
+    dt.WriteLine(drawn_.key);
     dt.WriteLine(" ");
-    dt.WriteLine(totals);
-    reading.footer = {key, totals};
-    reading_ = std::move(reading);
+    dt.WriteLine(drawn_.totals);
+}
+
+const GridReading& Pf::reading() const
+{
+    if (!reading_) {
+        reading_ = words();
+    }
+    return *reading_;
+}
+
+GridReading Pf::words() const
+{
+    GridReading reading;
+    if (page_ == 0) {
+        return reading;
+    }
+    for (int k = 1; k <= 10; ++k) {
+        reading.columnHeaders.push_back(digits(page_ == 1 ? k : k + 10));
+    }
+    for (std::size_t row = 0; row < drawn_.rows.size(); ++row) {
+        reading.rowHeaders.push_back(digits(drawn_.rows[row]));
+        auto& cells = reading.cells.emplace_back();
+        for (std::size_t k = 0; k < 10; ++k) {
+            const DrawnCell& cell = drawn_.cells[row * 10 + k];
+            const std::string counts = digits(cell.right) + " right of " + digits(cell.total);
+            Fact fact;
+            fact.num1 = static_cast<std::int16_t>(cell.num1);
+            fact.num2 = static_cast<std::int16_t>(cell.num2);
+            cells.push_back(cell.num1 == 0 ? counts : factText(drawn_.optype, fact) + ": " + counts);
+        }
+    }
+    reading.footer = {drawn_.key, drawn_.totals};
+    return reading;
 }
 
 }  // namespace korvane

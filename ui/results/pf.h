@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,7 +54,9 @@ public:
     void place(int number, int left, int top);
     // The page drawn last: 1 or 2 (0 before any drawing).
     int page() const { return page_; }
-    const GridReading& reading() const { return reading_; }
+    // Put into words when a screen reader first asks, so that drawing a page
+    // costs no more than the drawing.
+    const GridReading& reading() const;
 
 private:
     void resetControls() override;
@@ -66,12 +69,28 @@ private:
     // Right answers and wrong answers of the cell's fact; 0 and 0 when the
     // table holds no such fact.
     std::pair<int, int> cellCounts(const FactIndex& index, int row, int column) const;
-    // A cell read out: the fact, when the table holds one, and its counts.
-    std::string cellWords(const FactIndex& index, int row, int column, int right, int total) const;
+
+    // What the page drawn last showed, as the screen reader's words are
+    // made from it: the drawing stays what it was when the counts change.
+    struct DrawnCell {
+        int num1 = 0;  // 0: the table holds no fact for this cell
+        int num2 = 0;
+        int right = 0;
+        int total = 0;
+    };
+    struct Drawn {
+        std::int16_t optype = 0;
+        std::vector<int> rows;
+        std::array<DrawnCell, 10 * 10> cells{};  // [row * 10 + column]
+        const char* key = "";
+        std::string totals;
+    };
+    GridReading words() const;
 
     const Data& data_;
     int page_ = 0;
-    GridReading reading_;
+    Drawn drawn_;
+    mutable std::optional<GridReading> reading_;
 };
 
 // Number text on the drawing area: a blank (the sign's place), the digits
