@@ -72,13 +72,13 @@ void DrawingWidget::describeLater()
         // Read as a table, the cells speak for themselves: the description
         // is the footer, the key and the totals.
         QString text = readOut(model_.items());
-        if (reading_ != nullptr) {
+        if (reading() != nullptr) {
             QStringList footer;
-            for (const std::string& line : reading_->footer) {
+            for (const std::string& line : reading()->footer) {
                 footer << binding::toQt(line).simplified();
             }
             text = footer.join(QLatin1Char('\n'));
-            row_ = std::clamp(row_, 0, std::max(0, static_cast<int>(reading_->rowHeaders.size()) - 1));
+            row_ = std::clamp(row_, 0, std::max(0, static_cast<int>(reading()->rowHeaders.size()) - 1));
         }
         if (text != accessibleDescription()) {
             setAccessibleDescription(text);
@@ -86,17 +86,17 @@ void DrawingWidget::describeLater()
     });
 }
 
-void DrawingWidget::readAsGrid(const GridReading& reading)
+void DrawingWidget::readAsGrid(std::function<const GridReading&()> words)
 {
-    reading_ = &reading;
+    reading_ = std::move(words);
     useGridAccessibility(*this);
     describeLater();
 }
 
 void DrawingWidget::keyPressEvent(QKeyEvent* event)
 {
-    const int rows = reading_ != nullptr ? static_cast<int>(reading_->cells.size()) : 0;
-    const int columns = reading_ != nullptr ? static_cast<int>(reading_->columnHeaders.size()) : 0;
+    const int rows = reading() != nullptr ? static_cast<int>(reading()->cells.size()) : 0;
+    const int columns = reading() != nullptr ? static_cast<int>(reading()->columnHeaders.size()) : 0;
     int row = row_;
     int column = column_;
     switch (event->key()) {
@@ -116,7 +116,7 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (reading_ == nullptr) {
+    if (reading() == nullptr) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -132,7 +132,7 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
 void DrawingWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (reading_ != nullptr) {
+    if (reading() != nullptr) {
         // After Qt has reported the focus on the table itself.
         QTimer::singleShot(0, this, [this] {
             if (hasFocus()) {

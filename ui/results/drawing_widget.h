@@ -7,6 +7,8 @@
 // paint event, so the drawing survives hiding and covering. A later window
 // takes the model over; the observer of one already gone does nothing.
 
+#include <functional>
+
 #include <vector>
 
 #include <QWidget>
@@ -29,8 +31,9 @@ public:
 
     // The drawing read as a table (null: read as lines of text). The arrow
     // keys then move a current cell, for screen readers only.
-    void readAsGrid(const GridReading& reading);
-    const GridReading* reading() const { return reading_; }
+    // The words come from the model each time, made when first asked for.
+    void readAsGrid(std::function<const GridReading&()> words);
+    const GridReading* reading() const { return reading_ ? &reading_() : nullptr; }
     int currentRow() const { return row_; }
     int currentColumn() const { return column_; }
 
@@ -45,7 +48,7 @@ private:
 
     DrawingArea& model_;
     bool describePending_ = false;
-    const GridReading* reading_ = nullptr;
+    std::function<const GridReading&()> reading_;
     int row_ = 0;
     int column_ = 0;
 };

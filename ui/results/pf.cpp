@@ -86,7 +86,7 @@ std::pair<int, int> Pf::cellCounts(const FactIndex& index, int row, int column) 
 void Pf::drawPage(int p)
 {
     page_ = p;
-    reading_.reset();
+    readingStale_ = true;
     const FactIndex index = indexFacts();
     const bool subtraction = data_.optype == optype::kSubtraction;
     drawn_.optype = data_.optype;
@@ -130,10 +130,11 @@ void Pf::drawPage(int p)
 
 const GridReading& Pf::reading() const
 {
-    if (!reading_) {
+    if (readingStale_) {
         reading_ = words();
+        readingStale_ = false;
     }
-    return *reading_;
+    return reading_;
 }
 
 GridReading Pf::words() const

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,7 +89,9 @@ private:
     const Data& data_;
     int page_ = 0;
     Drawn drawn_;
-    mutable std::optional<GridReading> reading_;
+    // One object for the window's life: the view keeps its address.
+    mutable GridReading reading_;
+    mutable bool readingStale_ = false;
 };
 
 // Number text on the drawing area: a blank (the sign's place), the digits

@@ -33,7 +33,7 @@ ResultsWindow::ResultsWindow(Pf& model)
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
     dt->setAccessibleName(QStringLiteral("Results grid"));
-    dt->readAsGrid(model.reading());
+    dt->readAsGrid([&model]() -> const GridReading& { return model.reading(); });
 
     auto button = [this](CommandButton& control, layout::Twips box) {
         auto* widget = new QPushButton(this);

@@ -19,7 +19,12 @@ EnterPressesButton::EnterPressesButton(QObject* parent) : QObject(parent)
     }
 }
 
-void EnterPressesButton::watch(QPushButton& button) { buttons_.emplace_back(&button); }
+void EnterPressesButton::watch(QPushButton& button)
+{
+    // Each popup brings a fresh OK button; the ones gone are forgotten.
+    std::erase_if(buttons_, [](const QPointer<QPushButton>& watched) { return watched.isNull(); });
+    buttons_.emplace_back(&button);
+}
 
 bool EnterPressesButton::isHeld(const QKeyEvent& press) const
 {
