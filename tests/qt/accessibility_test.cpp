@@ -32,6 +32,8 @@
 
 using korvane::App;
 using korvane::qttest::accessible;
+using korvane::qttest::answerButton;
+using korvane::qttest::clickCentre;
 using korvane::qttest::descriptionOf;
 using korvane::qttest::named;
 using korvane::qttest::nameOf;
@@ -61,16 +63,8 @@ private slots:
 private:
     QWidget& window() { return app_->mainWindow(); }
     QWidget* widget(const QString& name) { return named(window(), name); }
-    void click(QWidget* target)
-    {
-        QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    }
-    QWidget* answer(bool right)
-    {
-        const int slot = app_->data().rightslot;
-        return widget(QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
-    }
+    void click(QWidget* target) { clickCentre(target); }
+    QWidget* answer(bool right) { return answerButton(window(), app_->data().rightslot, right); }
     QString problemOnScreen() { return named<QLabel>(window(), QStringLiteral("cap"))->text(); }
 
     std::unique_ptr<App> app_;

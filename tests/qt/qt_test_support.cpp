@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontInfo>
+#include <QTest>
 
 namespace korvane::qttest {
 
@@ -91,6 +92,17 @@ QStringList tabChain(QWidget& window)
         }
     }
     return names;
+}
+
+void clickCentre(QWidget* target)
+{
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+}
+
+QWidget* answerButton(QWidget& mainWindow, int rightslot, bool right)
+{
+    return named(mainWindow, QStringLiteral("but(%1)").arg(right ? rightslot - 1 : rightslot % 3));
 }
 
 }  // namespace korvane::qttest

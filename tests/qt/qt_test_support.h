@@ -35,6 +35,12 @@ QString descriptionOf(QWidget* widget);
 
 QStringList itemsOf(const QComboBox& combo);
 
+// A pupil's click in the middle of a widget.
+void clickCentre(QWidget* target);
+// The main window's answer button holding the right answer, or one holding
+// a wrong one, for the answer slot the drill chose.
+QWidget* answerButton(QWidget& mainWindow, int rightslot, bool right);
+
 // The family Qt actually uses for the widget's font.
 QString resolvedFamily(const QWidget& widget);
 

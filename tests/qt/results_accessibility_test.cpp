@@ -19,6 +19,8 @@
 
 using korvane::App;
 using korvane::qttest::accessible;
+using korvane::qttest::answerButton;
+using korvane::qttest::clickCentre;
 using korvane::qttest::descriptionOf;
 using korvane::qttest::named;
 using korvane::qttest::nameOf;
@@ -39,16 +41,8 @@ private slots:
 private:
     QWidget& window() { return app_->mainWindow(); }
     QWidget* widget(const QString& name) { return named(window(), name); }
-    void click(QWidget* target)
-    {
-        QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    }
-    QWidget* answer(bool right)
-    {
-        const int slot = app_->data().rightslot;
-        return widget(QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
-    }
+    void click(QWidget* target) { clickCentre(target); }
+    QWidget* answer(bool right) { return answerButton(window(), app_->data().rightslot, right); }
     // One right and one wrong answer, Pause, Results; the operands of the
     // fact answered first, right.
     std::pair<int, int> playAndOpenResults()
