@@ -188,7 +188,6 @@ def main():
     make_questions(os.path.join(ASSETS, "pic1.png"))
     make_smile(os.path.join(ASSETS, "pic2.png"))
     make_surprised(os.path.join(ASSETS, "pic3.png"))
-    make_icon(os.path.join(ASSETS, "korvane.png"), 256)
     for n in (16, 32, 48, 64, 128, 256):
         make_icon(os.path.join(ASSETS, "icons", "hicolor", "%dx%d" % (n, n), "apps", "korvane.png"), n)
     make_chime(os.path.join(ASSETS, "chime.wav"))
