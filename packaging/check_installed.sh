@@ -21,7 +21,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 
 for f in /usr/bin/korvane /usr/share/applications/org.korvane.Korvane.desktop \
          /usr/share/metainfo/org.korvane.Korvane.metainfo.xml \
-         /usr/share/icons/hicolor/256x256/apps/korvane.png /usr/share/korvane/chime.wav \
+         /usr/share/icons/hicolor/256x256/apps/korvane.png /usr/share/icons/hicolor/scalable/apps/korvane.svg \
+         /usr/share/korvane/chime.wav \
          /usr/share/doc/korvane/copyright; do
   [ -e "$f" ] || fail "$f was not installed"
 done
