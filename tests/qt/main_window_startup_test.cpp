@@ -4,8 +4,10 @@
 
 // The main window's start-up state: the captions of a fresh window, the
 // settings in the combo boxes, the chosen options and picture, the open
-// settings panel and the stopped timers.
+// settings panel and the stopped timers; the pictures drawn for the screen's
+// scale.
 
+#include <cstdlib>
 #include <memory>
 
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
+#include "ui/main/resources.h"
 
 using korvane::App;
 using korvane::qttest::itemsOf;
@@ -39,6 +42,9 @@ private slots:
     void settingsAreOpenAndAnswersLockedAtStartUp();
     void timersArePreciseStoppedAndAtTheirIntervals_data();
     void timersArePreciseStoppedAndAtTheirIntervals();
+    void picturesAreDrawnForTheScreenScale_data();
+    void picturesAreDrawnForTheScreenScale();
+    void windowPicturesFollowTheScreenScale();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -177,6 +183,96 @@ void MainWindowStartupTest::timersArePreciseStoppedAndAtTheirIntervals()
     QCOMPARE(timer->interval(), interval);
     QVERIFY(!timer->isActive());
     QVERIFY(!timer->isSingleShot());
+}
+
+namespace {
+
+QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// Mean difference of the colour channels of two images of one size, 0..255.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// Sum of the squared steps between neighbouring pixels: an edge spread over
+// more pixels, as in a stretched picture, scores less.
+double sharpness(const QImage& image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 1; x < image.width(); ++x) {
+            const int step = qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y));
+            sum += double(step) * step;
+        }
+    }
+    return sum;
+}
+
+}  // namespace
+
+void MainWindowStartupTest::picturesAreDrawnForTheScreenScale_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<qreal>("ratio");
+    for (int i = 0; i < 4; ++i) {
+        for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+            QTest::addRow("pic(%d) at %gx", i, ratio) << i << ratio;
+        }
+    }
+}
+
+void MainWindowStartupTest::picturesAreDrawnForTheScreenScale()
+{
+    QFETCH(int, index);
+    QFETCH(qreal, ratio);
+    const QString path = QStringLiteral(":/assets/pic%1.png").arg(index);
+    const QImage natural = rgb(QImage(path));
+    const QPixmap pixmap = korvane::pictureForScreen(path, ratio);
+    // 120 by 120 logical pixels in 24-bit colour, one pixel per screen pixel.
+    QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(120, 120));
+    QCOMPARE(pixmap.size(), QSize(120, 120) * ratio);
+    QVERIFY(!pixmap.hasAlphaChannel());
+    const QImage drawn = rgb(pixmap.toImage());
+    if (ratio == 1.0) {
+        QCOMPARE(drawn, natural);
+        return;
+    }
+    // The same picture as at 1x, and not another one (the two faces differ
+    // least, by about 8)...
+    const QImage shrunk = rgb(drawn.scaled(120, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QVERIFY(meanDifference(shrunk, natural) < 4.0);
+    for (int other = 0; other < 4; ++other) {
+        if (other != index) {
+            QVERIFY(meanDifference(shrunk, rgb(QImage(QStringLiteral(":/assets/pic%1.png").arg(other)))) > 6.0);
+        }
+    }
+    // ...but drawn finer than the 1x picture stretched to the same size.
+    const QImage stretched = natural.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(sharpness(drawn) > 1.2 * sharpness(stretched));
+}
+
+void MainWindowStartupTest::windowPicturesFollowTheScreenScale()
+{
+    // The scale the desktop asks for; the tests also run this at 2x.
+    const qreal scale =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+    for (int i = 0; i < 4; ++i) {
+        auto* picture = named<QLabel>(window(), QStringLiteral("pic(%1)").arg(i));
+        QVERIFY(picture);
+        QCOMPARE(picture->devicePixelRatio(), scale);
+        QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(120, 120));
+        QCOMPARE(picture->pixmap().size(), QSize(120, 120) * scale);
+        QCOMPARE(picture->pixmap().devicePixelRatio(), scale);
+    }
 }
 
 QTEST_MAIN(MainWindowStartupTest)

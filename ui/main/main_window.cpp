@@ -24,6 +24,7 @@
 #include "frame_box.h"
 #include "main_layout.h"
 #include "qt_timer_binding.h"
+#include "resources.h"
 #include "sound_holder.h"
 #include "ui/shared/announcer.h"
 #include "ui/shared/enter_key.h"
@@ -248,7 +249,9 @@ void MainWindow::buildPictures()
 {
     for (int i = 0; i < model_.pic.count(); ++i) {
         auto* picture = placed<QLabel>(this, model_.pic(i).name());
-        picture->setPixmap(QPixmap(QStringLiteral(":/assets/pic%1.png").arg(i)));
+        // Drawn for the screen the window opens on: the 120 px file at 1x,
+        // the 240 px one on a 2x screen.
+        picture->setPixmap(pictureForScreen(QStringLiteral(":/assets/pic%1.png").arg(i), picture->devicePixelRatio()));
         picture->setScaledContents(false);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::NoFocus);

@@ -4,8 +4,11 @@
 
 #include "resources.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -20,6 +23,32 @@ void loadResources()
         return true;
     }();
     (void)done;
+}
+
+QPixmap pictureForScreen(const QString& path, qreal devicePixelRatio)
+{
+    // QPixmap(path) never reads an "@2x" file in Qt 6.4, and a QIcon would
+    // read both sizes up front; here a 1x screen reads only the 1x file.
+    if (devicePixelRatio <= 1.0) {
+        return QPixmap(path);
+    }
+    qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < 0) {
+        dot = path.size();
+    }
+    QImage image(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+    if (image.width() < 2 || image.height() < 2) {
+        return QPixmap(path);
+    }
+    const QSize logical = image.size() / 2;
+    if (devicePixelRatio != 2.0) {
+        image = image.scaled(logical * devicePixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    // The ratio of the pixels actually made, so the logical size stays the
+    // file's where the scaled size was rounded.
+    pixmap.setDevicePixelRatio(qreal(pixmap.width()) / logical.width());
+    return pixmap;
 }
 
 void prepareApplication()
