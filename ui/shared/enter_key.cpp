@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -108,8 +109,9 @@ bool EnterPressesButton::pressEnter(QObject* watched, const QKeyEvent& key) cons
 
 bool EnterPressesButton::answerKey(QObject* watched, const QKeyEvent& key)
 {
-    // A field that takes typed text keeps its digits and arrows.
-    if (qobject_cast<QLineEdit*>(watched) != nullptr || qobject_cast<QAbstractSpinBox*>(watched) != nullptr) {
+    // A field that takes typed text, or a list, keeps its digits and arrows.
+    if (qobject_cast<QLineEdit*>(watched) != nullptr || qobject_cast<QComboBox*>(watched) != nullptr ||
+        qobject_cast<QAbstractSpinBox*>(watched) != nullptr) {
         return false;
     }
     if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Escape) {
