@@ -68,6 +68,7 @@ Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, La
       NumRepeat(*this, "NumRepeat", "NumRepeat", numRepeatItems()),
       ShockTime(*this, "ShockTime", "ShockTime", shockTimeItems()),
       pic([this](int i) { return std::make_unique<Picture>(*this, indexed("pic", i), i == 0); }),
+      typed(*this, but, data, Timershock),
       data_(data),
       random_(random),
       tpop_(tpop),
@@ -104,6 +105,7 @@ void Tallyquip::windowClosed()
     Timershock.setEnabled(false);
     countdown.setEnabled(false);
     keeptime.setEnabled(false);
+    typed.forgetClock.setEnabled(false);
 }
 
 }  // namespace korvane

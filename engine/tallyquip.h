@@ -15,6 +15,7 @@
 //   startup.cpp       Form_Load, Getpref, stateall, Start_Click
 //   clocks.cpp        keeptime_Timer, countdown_Timer, Timershock_Timer, clear_Click
 //   pause.cpp         Stop_Click
+//   typed_answer.cpp  answers typed from the keyboard (typed)
 //   ui/main/settings_panel.cpp  Option1_Click, ck_Click, selectall_Click, unselect_Click
 //   ui/main/results_button.cpp  results_Click
 
@@ -26,6 +27,7 @@
 #include "random_source.h"
 #include "secondary_window.h"
 #include "settings.h"
+#include "typed_answer.h"
 
 namespace korvane {
 
@@ -81,6 +83,8 @@ public:
     Timer keeptime{"keeptime", 60000};
     Timer countdown{"countdown", 1000};
     Timer Timershock{"Timershock", 4000};
+    // The answer buttons chosen by typing their numbers.
+    TypedAnswer typed;
 
     // ---- handlers and procedures ------------------------------------------
     void Form_Load();
@@ -113,7 +117,7 @@ public:
     void windowClosed();
 
     // Every timer of the window, for a clock to drive.
-    std::array<Timer*, 3> timers() { return {&keeptime, &countdown, &Timershock}; }
+    std::array<Timer*, 4> timers() { return {&keeptime, &countdown, &Timershock, &typed.forgetClock}; }
 
     Data& data() { return data_; }
     const Data& data() const { return data_; }

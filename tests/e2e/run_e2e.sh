@@ -6,7 +6,8 @@
 
 # Starts the real program in a virtual X server under a window manager
 # (metacity, as on a GNOME-style desktop), clicks Start and answers with the
-# mouse and the keyboard as a pupil would, and checks what the screen shows.
+# mouse and the keyboard (typed numbers too) as a pupil would, and checks
+# what the screen shows.
 #   run_e2e.sh PROGRAM OUTPUT_DIR
 set -euo pipefail
 
@@ -164,6 +165,91 @@ echo "stacking (bottom to top): main window at $main_at, popup at $popup_at"
 [ -n "$main_at" ] && [ -n "$popup_at" ] || fail "main window or popup missing from the window manager's stacking list"
 [ "$main_at" -gt "$popup_at" ] || fail "the activated main window stays behind the modeless popup"
 xprop -id "$popup" _NET_WM_ALLOWED_ACTIONS | grep -q MINIMIZE || fail "the popup cannot be minimised"
+
+# ---- Answers typed on the keyboard ----
+# One fact only, 10 - 9 = 1: the wrong answers are drawn from 0 to 9 and are
+# never 1, so the key 1 types the right answer and any other digit on a
+# button a wrong one. The picture beside the problem tells which was booked.
+assets="$(cd "$(dirname "$0")/../../assets" && pwd)"
+picture_is() {  # shot asset: the picture beside the problem is this one
+  convert "$out/$1.png" -crop "120x120+$((wx + 24))+$((wy + 168))" +repage "$out/crop-pic.png"
+  [ "$(compare -metric AE "$out/crop-pic.png" "$assets/$2" null: 2>&1 || true)" = 0 ]
+}
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+xdotool windowactivate --sync "$popup"
+sleep 0.3
+geometry "$popup"
+xdotool mousemove $((X + 156)) $((Y + 164)) click 1   # OK
+sleep 0.4
+[ -z "$(find_window 'Belquist:MessageBox')" ] || fail "OK did not close the popup of the miss"
+click 604 112         # Pause
+click 456 136         # Reset
+click 245 136         # ( - )
+click 156 120         # Unselect
+click 128 92          # 9
+click 400 66          # Right: 9 right answers before the fact leaves play
+xdotool key --delay 50 ctrl+a 9
+click 604 40          # Start
+xdotool key 1
+sleep 0.5
+shot typed-right
+[ -z "$(find_window 'Belquist:MessageBox')" ] || fail "typing the right answer brought up the popup of a miss"
+picture_is typed-right pic2.png || fail "typing the right answer did not show the smiling face"
+
+popup=""
+for digit in 0 2 3 4 5 6 7 8 9; do
+  xdotool key "$digit"
+  sleep 0.4
+  popup="$(find_window 'Belquist:MessageBox')"
+  [ -n "$popup" ] && break
+done
+[ -n "$popup" ] || fail "no digit typed answered wrong"
+shot typed-wrong
+echo "the typed wrong answer was $digit"
+picture_is typed-wrong pic3.png || fail "typing a wrong answer did not show the surprised face"
+
+# The popup of the miss has the focus; a digit typed there answers the drill,
+# and Enter there still presses OK.
+for _ in $(seq 1 20); do
+  active_is "$popup" && break
+  sleep 0.1
+done
+active_is "$popup" || fail "the popup of the miss did not take the focus"
+xdotool key 1
+sleep 0.5
+shot typed-on-popup
+picture_is typed-on-popup pic2.png || fail "the right answer typed while the popup had the focus was not booked right"
+[ "$(find_window 'Belquist:MessageBox')" = "$popup" ] || fail "typing on the popup closed it"
+xdotool key Return
+sleep 0.5
+[ -z "$(find_window 'Belquist:MessageBox')" ] || fail "Return on the popup's OK did not close it"
+
+# 1 held for 3 s answers once: with a 4 s answer time the next problem then
+# times out 4 s after the key went down. Were every repeat typed, each
+# would answer again, and the time-out would come late or never; were
+# nothing typed, the problem shown by Start would time out 3 s after it.
+click 604 112         # Pause
+click 400 98
+xdotool key --delay 50 ctrl+a 2
+click 604 40          # Start
+sleep 1
+down=$(date +%s%N)
+xdotool keydown 1
+sleep 3
+xdotool keyup 1
+timeout=""
+while [ $(( ($(date +%s%N) - down) / 1000000 )) -lt 5500 ]; do
+  timeout="$(find_window 'Belquist:MessageBox')"
+  [ -n "$timeout" ] && break
+  sleep 0.1
+done
+[ -n "$timeout" ] || fail "no time-out 5.5 s after 1 went down: a held digit answered again and again"
+took=$(( ($(date +%s%N) - down) / 1000000 ))
+echo "time-out after holding 1: $took ms after the key went down"
+[ "$took" -ge 3500 ] || fail "the time-out came $took ms after 1 went down: the digit answered nothing"
+geometry "$timeout"
+xdotool mousemove $((X + 156)) $((Y + 164)) click 1   # OK
+sleep 0.5
 
 kill -0 "$app" || fail "the program ended on its own"
 echo "end-to-end run passed"

@@ -135,6 +135,7 @@ MainWindow::~MainWindow()
 {
     model_.scor.onPlay = nullptr;
     model_.beep.onPlay = nullptr;
+    model_.typed.onFocus = nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -195,10 +196,17 @@ void MainWindow::buildButtons()
         return widget;
     };
     // An answer button is called by its slot; its value is its description.
+    std::array<QPushButton*, 3> answers{};
     for (int i = 0; i < model_.but.count(); ++i) {
-        button(this, model_.but(i), fonts::arial(48),
-               binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
+        answers.at(static_cast<std::size_t>(i)) = button(
+            this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
     }
+    // Typed numbers and the arrow keys move the focus as a keyboard shortcut
+    // does: the focus frame shows, and a screen reader says the answer.
+    enterKey_->answerWith(model_.typed, answers);
+    model_.typed.onFocus = [answers](int i) {
+        answers.at(static_cast<std::size_t>(i))->setFocus(Qt::ShortcutFocusReason);
+    };
     auto* start = button(this, model_.Start, fonts::arial(24));
     // Sounds come only during a run, so the sound library loads when the
     // pupil presses Start, not while the program sits waiting.

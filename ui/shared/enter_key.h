@@ -3,15 +3,20 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Enter and Return press the focused push button, as Space already does.
-// Qt does this by itself only for buttons in dialogs; Escape stays unbound.
+// The program's keys for buttons. Enter and Return press the focused push
+// button, as Space already does; Qt does this by itself only for buttons in
+// dialogs. Escape stays unbound. Where answer buttons are given, digits
+// (main row or keypad) choose an answer by its number while a problem is
+// shown, wherever the focus is in the program, and the arrow keys step
+// between the answers; Backspace and Escape forget the digits typed.
 //
-// A held key presses once. The X server repeats a held key as a release
-// and a press that share one timestamp; Qt flags such a press as a repeat
-// only when it has already arrived as the release is handled, which after
-// a big repaint it often has not. So a press that follows a release of the
-// same key with the same timestamp counts as held, whatever Qt says.
+// A held key acts once. The X server repeats a held key as a release and a
+// press that share one timestamp; Qt flags such a press as a repeat only
+// when it has already arrived as the release is handled, which after a big
+// repaint it often has not. So a press that follows a release of the same
+// key with the same timestamp counts as held, whatever Qt says.
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -23,6 +28,8 @@ class QPushButton;
 
 namespace korvane {
 
+class TypedAnswer;
+
 class EnterPressesButton : public QObject {
 public:
     // Watches the keys of the whole program, so that a release seen by any
@@ -30,12 +37,17 @@ public:
     explicit EnterPressesButton(QObject* parent);
     // Enter and Return on this button press it.
     void watch(QPushButton& button);
+    // Digits and arrows choose among these buttons through `typed`, which
+    // must outlive this object.
+    void answerWith(TypedAnswer& typed, const std::array<QPushButton*, 3>& answers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isHeld(const QKeyEvent& press) const;
+    bool pressEnter(QObject* watched, const QKeyEvent& key) const;
+    bool answerKey(QObject* watched, const QKeyEvent& key);
 
     struct Release {
         quint64 timestamp;
@@ -43,6 +55,8 @@ private:
     };
     std::optional<Release> lastRelease_;
     std::vector<QPointer<QPushButton>> buttons_;
+    TypedAnswer* typed_ = nullptr;
+    std::array<QPointer<QPushButton>, 3> answers_{};
 };
 
 }  // namespace korvane
