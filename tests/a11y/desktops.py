@@ -4,7 +4,7 @@
 
 """The desktops' own compositors, headless, for check_atspi.py: GNOME Shell
 and KWin, each on Wayland. Each starts in the caller's D-Bus session, in a
-private folder, and answers three questions a test asks of a desktop: bring
+private folder, and answers what a test asks of a desktop: bring
 a window to the front as a click on it would, list the windows from bottom
 to top, tell what the frame of a window lets the pupil do with it (maximise,
 minimise, resize), and take a screenshot.
@@ -43,7 +43,7 @@ def _bus():
     return Gio.bus_get_sync(Gio.BusType.SESSION, None)
 
 
-def _call(name, path, interface, method, args, reply="(s)", fds=None, timeout_ms=5000):
+def _call(name, path, interface, method, args, reply, fds=None, timeout_ms=5000):
     """A D-Bus method call on the session bus; its answer unpacked."""
     if fds is None:
         result = _bus().call_sync(name, path, interface, method, args, GLib.VariantType(reply),
@@ -73,6 +73,7 @@ class _Compositor:
         self.socket = f"korvane-{self.kind}-{os.getpid()}"
         self.processes = []
         self.scripts = 0
+        open(log, "w").close()  # this run's log only
 
     def _spawn(self, argv, env):
         with open(self.log_path, "a") as log:
@@ -109,15 +110,16 @@ class Gnome(_Compositor):
 
     def start(self):
         # The extension is written as GNOME Shell 43 and 44 load them.
-        if _major_version(["gnome-shell"]) not in (43, 44):
-            raise Unsupported("GNOME Shell is not version 43 or 44")
+        version = _major_version(["gnome-shell"])
+        if version not in (43, 44):
+            raise Unsupported(f"GNOME Shell {version} is not version 43 or 44")
         data = os.path.join(self.folder, "gnome-data")
         extension = os.path.join(data, "gnome-shell", "extensions", self.UUID)
         modes = os.path.join(data, "gnome-shell", "modes")
         os.makedirs(extension)
         os.makedirs(modes)
         with open(os.path.join(extension, "metadata.json"), "w") as f:
-            json.dump({"uuid": self.UUID, "name": "unsafe mode", "description": "test", "shell-version": ["43"]}, f)
+            json.dump({"uuid": self.UUID, "name": "unsafe mode", "description": "test", "shell-version": ["43", "44"]}, f)
         with open(os.path.join(extension, "extension.js"), "w") as f:
             f.write("function init() {}\n"
                     "function enable() { global.context.unsafe_mode = true; }\n"
@@ -181,8 +183,9 @@ class Kwin(_Compositor):
         shutil.copyfile(shutil.which("kwin_wayland"), binary)  # without its extended attributes
         os.chmod(binary, 0o755)
         # Its scripting interface as KWin 5 offers it.
-        if _major_version([binary]) != 5:
-            raise Unsupported("KWin is not version 5")
+        version = _major_version([binary])
+        if version != 5:
+            raise Unsupported(f"KWin {version} is not version 5, or does not run here")
         env = dict(os.environ, HOME=self.folder, KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1")
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             env.pop(name, None)
