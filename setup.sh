@@ -25,12 +25,14 @@ if [ "$mode" = test ]; then
   # with a window manager and key auto-repeat (xset). The accessibility
   # check reads the running program over AT-SPI; the same run on a headless
   # Wayland compositor, with a sound server whose streams show that the
-  # chime and the bell reach it. The screen reader test plays a run by ear
-  # with Orca under metacity.
+  # chime and the bell reach it. The same run under GNOME's and KDE's own
+  # compositors, headless (KWin with its usual window frame, Breeze). The
+  # screen reader test plays a run by ear with Orca under metacity.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
              x11-xserver-utils metacity
              dbus at-spi2-core python3-gi gir1.2-atspi-2.0
              weston pulseaudio pulseaudio-utils
+             gnome-shell kwin-wayland kwin-style-breeze
              orca speech-dispatcher python3-speechd)
 fi
 

@@ -14,160 +14,60 @@ popup and the results reach the tree, while the answer clock raises no events.
 Needs a display (X or Wayland), a D-Bus session bus and python3-gi with
 Atspi 2.0; prints what it finds and exits 1 on any failed check. With
 KORVANE_CHECK_SOUND=1 it also checks that the chime of a right answer and the
-bell of a miss reach the sound server as streams (pactl).
+bell of a miss reach the sound server as streams (pactl). With
+KORVANE_DESKTOP=gnome or kwin it first starts that desktop's compositor
+(desktops.py) and plays on it, and checks which window the desktop keeps on
+top when the pupil clicks the main window: the main window over a popup after
+a miss and over the results, the popup of a time-out over the main window.
+Screenshots and logs go to KORVANE_ATSPI_OUT.
 """
 
 import collections
+import contextlib
 import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
-import warnings
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi  # noqa: E402
 
-failures = []
-
-
-def check(ok, what):
-    print(("ok    " if ok else "FAIL  ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-    return ok
+from atspi_support import (  # noqa: E402
+    Events, check, description, descendants, failures, find, has_state, heard, name, press, pump, solve, text_field,
+    wait_for, window)
 
 
-def pump():
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
-def wait_for(probe, timeout=10.0):
-    """The first true value of probe() within timeout seconds, else None."""
-    end = time.monotonic() + timeout
-    while True:
-        pump()
-        try:
-            value = probe()
-        except GLib.Error:
-            value = None
-        if value:
-            return value
-        if time.monotonic() > end:
-            return None
-        time.sleep(0.05)
-
-
-def fresh(acc):
-    acc.clear_cache()
-    return acc
-
-
-def name(acc):
-    return fresh(acc).get_name() or ""
-
-
-def description(acc):
-    return fresh(acc).get_description() or ""
-
-
-def has_state(acc, state):
-    return fresh(acc).get_state_set().contains(state)
-
-
-def descendants(acc):
-    for i in range(acc.get_child_count()):
-        child = acc.get_child_at_index(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role, wanted):
-    for acc in descendants(root):
-        if acc.get_role_name() == role and name(acc) == wanted:
-            return acc
-    return None
-
-
-def text_field(root, wanted):
-    for acc in descendants(root):
-        if acc.get_role_name() == "text" and name(acc) == wanted:
-            return acc
-    return None
-
-
-def window(app, title):
-    for i in range(app.get_child_count()):
-        top = app.get_child_at_index(i)
-        if top is not None and name(top) == title and has_state(top, Atspi.StateType.SHOWING):
-            return top
-    return None
-
-
-def press(acc):
-    """Runs the control's press action, as a screen reader's "activate"."""
-    for i in range(Atspi.Action.get_n_actions(acc)):
-        with warnings.catch_warnings():
-            # Deprecated for a successor that this version does not export.
-            warnings.simplefilter("ignore", DeprecationWarning)
-            action = Atspi.Action.get_action_name(acc, i)
-        if action.lower() in ("press", "click"):
-            return Atspi.Action.do_action(acc, i)
-    return False
-
-
-def playing():
-    """The properties of the streams the sound server is playing, as text."""
-    result = subprocess.run(["pactl", "list", "sink-inputs"], capture_output=True, text=True, timeout=5)
-    return result.stdout
-
-
-def heard(what, marker):
-    """Checks that a stream whose properties hold marker plays within a few
-    seconds; the sounds are short, so the server is asked often."""
-    if os.environ.get("KORVANE_CHECK_SOUND") != "1":
-        return
-    check(wait_for(lambda: marker in playing(), 5) is not None, f"the sound server plays {what}")
-
-
-def solve(problem):
-    match = re.fullmatch(r"(\d+) ([+x-]) (\d+)", problem)
-    if not match:
-        return None
-    a, op, b = int(match.group(1)), match.group(2), int(match.group(3))
-    return {"+": a + b, "-": a - b, "x": a * b}[op]
-
-
-class Events:
-    """Name and description changes the program reports, in order. Qt sends
-    the new name with its event, but for a description only the object: a
-    reader asks for the description when the event comes."""
-
-    def __init__(self):
-        self.seen = []
-        self.listener = Atspi.EventListener.new(self.on_event)
-        for kind in ("object:property-change:accessible-name", "object:property-change:accessible-description"):
-            self.listener.register(kind)
-
-    def on_event(self, event):
-        try:
-            source = event.source.get_name() or ""
-        except GLib.Error:
-            source = "?"
-        self.seen.append((source, event.type.rsplit(":", 1)[-1]))
-
-    def of(self, source, prop=None, since=0):
-        return [p for s, p in self.seen[since:] if s == source and (prop is None or p == prop)]
+MAIN, POPUP, RESULTS = "Belquist:Korvane", "Belquist:MessageBox", "ScoreResults"
+OUT = os.environ.get("KORVANE_ATSPI_OUT", tempfile.gettempdir())
 
 
 def main():
     program = sys.argv[1]
+    with contextlib.ExitStack() as stack:
+        desktop = None
+        kind = os.environ.get("KORVANE_DESKTOP")
+        if kind:
+            import desktops
+
+            started = time.monotonic()
+            folder = stack.enter_context(tempfile.TemporaryDirectory(dir=os.environ.get("XDG_RUNTIME_DIR")))
+            try:
+                desktop = desktops.start(kind, folder, os.path.join(OUT, f"{kind}.log"))
+            except desktops.Unsupported as reason:
+                print(f"SKIP: {reason}")
+                return 77
+            stack.callback(desktop.stop)
+            print(f"      {kind} compositor up in {time.monotonic() - started:.1f} s")
+        run_program(program, desktop)
+    print(f"{len(failures)} failed check(s)" if failures else "all checks passed")
+    return 1 if failures else 0
+
+
+def run_program(program, desktop):
     Atspi.get_desktop(0)  # brings the accessibility bus up before the program
     # Listening before the program starts: it then sends these events at once.
     events = Events()
@@ -176,7 +76,7 @@ def main():
     with open(os.environ.get("KORVANE_ATSPI_LOG", os.devnull), "w") as log:
         proc = subprocess.Popen([program], env=env, stdout=log, stderr=log)
         try:
-            run_checks(proc, events)
+            run_checks(proc, events, desktop)
         finally:
             proc.terminate()
             try:
@@ -184,8 +84,6 @@ def main():
             except subprocess.TimeoutExpired:
                 proc.kill()
                 proc.wait()
-    print(f"{len(failures)} failed check(s)" if failures else "all checks passed")
-    return 1 if failures else 0
 
 
 def find_app(pid):
@@ -197,7 +95,21 @@ def find_app(pid):
     return None
 
 
-def run_checks(proc, events):
+def covers(desktop, upper, lower, what, shown, picture):
+    """After a click on the main window: checks that the desktop shows upper
+    above lower, once the activation has had its time. The click comes once
+    the window just shown has taken the focus, as a pupil's would."""
+    wait_for(lambda: has_state(shown, Atspi.StateType.ACTIVE), 3)
+    desktop.activate(MAIN)
+    time.sleep(0.5)
+    order = desktop.stacking()
+    shot = os.path.join(OUT, picture)
+    check(desktop.screenshot(shot), f"screenshot: {shot}")
+    return check(upper in order and lower in order and order.index(upper) > order.index(lower),
+                 f"{what} (bottom to top: {order})")
+
+
+def run_checks(proc, events, desktop):
     app = wait_for(lambda: find_app(proc.pid), 20)
     if not check(app is not None, 'application "korvane" is in the accessibility tree'):
         return
@@ -308,6 +220,9 @@ def run_checks(proc, events):
         ok = find(popup, "push button", "OK")
         check(ok is not None and description(ok) == f"Wrong Answer. {line}",
               f"OK carries the headline and the answer line: {ok and description(ok)!r}")
+        if desktop is not None:
+            covers(desktop, MAIN, POPUP, "main window activated after a miss: it covers the modeless popup", popup,
+                   "miss.png")
         if ok is not None:
             press(ok)
             check(wait_for(lambda: window(app, "Belquist:MessageBox") is None) is not None, "OK dismissed the popup")
@@ -332,12 +247,22 @@ def run_checks(proc, events):
             check(cell is not None and re.fullmatch(r"7 \+ 5: \d+ right of \d+", name(cell)) is not None,
                   f"row 7, column 5 reads the fact 7 + 5 with its counts: {cell and name(cell)!r}")
             check(header is not None and name(header) == "5", "its column header reads '5'")
+        if desktop is not None:
+            # Fixed in size: no maximise, whatever the title bar draws.
+            wait_for(lambda: has_state(results, Atspi.StateType.ACTIVE), 3)
+            desktop.screenshot(os.path.join(OUT, "results-open.png"))
+            frame = desktop.frame(RESULTS)
+            check(frame is not None and not frame["maximise"] and not frame["resize"],
+                  f"the desktop lets the pupil neither maximise nor resize the results window: {frame}")
+            covers(desktop, MAIN, RESULTS, "main window activated: it covers the results window", results,
+                   "results.png")
         close = find(results, "push button", "Close")
         if check(close is not None, "push button 'Close' on the results window"):
             press(close)
             check(wait_for(lambda: window(app, "ScoreResults") is None) is not None, "Close closed the results")
     press(found["Reset"])
     check(wait_for(lambda: description(score) == "Score") is not None, "Reset put the score back to 'Score'")
+    time_out(app, main, found, desktop)
 
     # During a run the next problem replaces "Correct!" and "Wrong!" at
     # once; at the end of a run they stay. Runs of one problem, with the
@@ -367,6 +292,39 @@ def run_checks(proc, events):
     tally = collections.Counter(f"{source or '(nameless)'} {prop}" for source, prop in events.seen)
     print(f"      {len(events.seen)} name/description events: "
           + ", ".join(f"{what} x{count}" for what, count in sorted(tally.items())))
+
+
+
+def time_out(app, main, found, desktop):
+    """A problem left to time out (TimeLimit 1: 3 s) brings up the popup,
+    which waits for OK; on a desktop it stays above the main window when
+    the pupil clicks that. OK goes on with the next problem."""
+    problem, score, limit = found["Problem"], found["Score"], text_field(main, "TimeLimit")
+    if not check(limit is not None and Atspi.EditableText.set_text_contents(limit, "1"), "TimeLimit set to 1"):
+        return
+    press(found["Start"])
+    popup = wait_for(lambda: window(app, POPUP), 10)
+    if check(popup is not None, "the answer clock ran out: the popup appeared"):
+        ok, answer_line = find(popup, "push button", "OK"), find(popup, "label", "Right answer")
+        line = answer_line and description(answer_line)
+        fact = re.fullmatch(r"(.+) = (-?\d+)", line or "")
+        right = fact is not None and solve(fact[1]) == int(fact[2])
+        check(ok is not None and description(ok) == f"Time Out. {line}" and right,
+              f"OK carries the time-out and the answer line: {ok and description(ok)!r}")
+        if desktop is not None:
+            covers(desktop, POPUP, MAIN, "main window activated during a time-out: the popup stays above it", popup,
+                   "time-out.png")
+        if ok is not None:
+            press(ok)
+        check(wait_for(lambda: window(app, POPUP) is None) is not None, "OK dismissed the time-out popup")
+        check(wait_for(lambda: description(score) == "Score:  0 / 1") is not None,
+              f"OK went on: the time-out booked as a miss, {description(score)!r}")
+        check(wait_for(lambda: solve(description(problem)) is not None) is not None, "and the next problem is up")
+    press(found["Pause"])
+    wait_for(lambda: has_state(found["Results"], Atspi.StateType.ENABLED))
+    Atspi.EditableText.set_text_contents(limit, "30")
+    press(found["Reset"])
+    wait_for(lambda: description(score) == "Score")
 
 
 if __name__ == "__main__":

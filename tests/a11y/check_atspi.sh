@@ -7,10 +7,13 @@
 # Reads the real program through the accessibility tree, as a screen reader
 # would: a virtual X server, a private D-Bus session (which starts the
 # accessibility bus and registry on demand) and check_atspi.py.
-#   check_atspi.sh PROGRAM [OUTPUT_DIR] [wayland]
+#   check_atspi.sh PROGRAM [OUTPUT_DIR] [wayland|gnome|kwin]
 # With "wayland" the program runs natively on a headless Wayland compositor
 # (weston) instead, as in a Wayland desktop session, next to a sound server
 # with a null sink that shows whether the chime and the bell reach it.
+# With "gnome" or "kwin" it runs on Wayland under that desktop's own
+# compositor, headless (GNOME Shell, KWin), which also tells which window it
+# keeps on top when the main window is clicked (desktops.py).
 # Exits 77 when a tool it needs is missing, so CTest reports it as skipped.
 set -euo pipefail
 
@@ -50,7 +53,17 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_RUNTIME_DIR="$runtime"
-if [ "$platform" = wayland ]; then
+export KORVANE_ATSPI_OUT="$out"
+if [ "$platform" = gnome ] || [ "$platform" = kwin ]; then
+  case "$platform" in
+    gnome) command -v gnome-shell >/dev/null || skip "gnome-shell missing (gnome-shell)" ;;
+    kwin) command -v kwin_wayland >/dev/null || skip "kwin_wayland missing (kwin-wayland)" ;;
+  esac
+  # The compositor starts inside the test's D-Bus session, where its
+  # interfaces are.
+  export KORVANE_DESKTOP="$platform" QT_QPA_PLATFORM=wayland
+  unset DISPLAY WAYLAND_DISPLAY
+elif [ "$platform" = wayland ]; then
   command -v weston >/dev/null || skip "weston missing (weston)"
   socket="korvane-wl-$$"
   weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config >"$out/weston.log" 2>&1 &

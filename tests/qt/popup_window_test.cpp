@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include "qt_test_support.h"
@@ -56,6 +57,12 @@ private:
     {
         QTest::mouseClick(answerButton(false), Qt::LeftButton);
         return korvane::qttest::topLevel(QStringLiteral("tpop"));
+    }
+    // The window a popup belongs to, for the desktop: the one it is kept
+    // above (its transient parent), or null.
+    static QWindow* owner(const QWidget* popup)
+    {
+        return popup->windowHandle() != nullptr ? popup->windowHandle()->transientParent() : nullptr;
     }
     // Runs the answer clock's tick (as its QTimer would) and, inside the
     // modal wait, `during` and then a click on OK.
@@ -137,6 +144,7 @@ void PopupWindowTest::isATopLevelWindowOfItsOwnCentredOnScreen()
     QWidget* popup = miss();
     QVERIFY(popup);
     QVERIFY2(popup->parentWidget() == nullptr, "the popup must not be owned by the main window");
+    QVERIFY2(owner(popup) == nullptr, "the modeless popup is kept above the main window");
     QVERIFY(popup->isWindow());
     // An ordinary window with the whole frame: a dialog would be kept above
     // the main window by the window manager.
@@ -282,6 +290,7 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
     QString headline;
     QString answerLine;
     bool modal = false;
+    bool owned = false;
     bool runningDuringWait = false;
     bool bookedDuringWait = true;
     korvane::qttest::PressCounter pausePresses(*pause);
@@ -292,6 +301,9 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
         }
         // A dialog: the window manager keeps it in front of the main window.
         modal = popup->objectName() == QStringLiteral("tpop") && popup->isModal() && popup->windowType() == Qt::Dialog;
+        // Owned by the main window: a Wayland compositor keeps it above
+        // that too.
+        owned = owner(popup) != nullptr && owner(popup) == window().windowHandle();
         headline = named<QLabel>(*popup, "Label1")->text();
         answerLine = named<QLabel>(*popup, "giveanswer")->text();
         bookedDuringWait = app_->data().totalprobs != 0;
@@ -301,6 +313,7 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
     });
 
     QVERIFY2(modal, "no modal popup during the time-out");
+    QVERIFY2(owned, "the time-out popup is not kept above the main window");
     QCOMPARE(headline, QStringLiteral(" ^_^ !!Time Out!! ^_^ "));
     QCOMPARE(answerLine, QStringLiteral("%1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
     QVERIFY2(!bookedDuringWait, "the time-out was booked before OK");
@@ -323,7 +336,7 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     int visiblePopups = 0;
     bool modal = false;
     timeOut([&](QWidget* popup) {
-        modal = popup != nullptr && popup->isModal();
+        modal = popup != nullptr && popup->isModal() && owner(popup) == window().windowHandle();
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             visiblePopups += widget->objectName() == QStringLiteral("tpop") && widget->isVisible() ? 1 : 0;
         }
@@ -333,6 +346,11 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     QVERIFY(!app_->tpop().IsLoaded());
     QCOMPARE(app_->data().totalprobs, 2);
     QTRY_VERIFY(modeless.isNull());
+    // The next miss brings up a window of its own again.
+    QWidget* next = miss();
+    QVERIFY(next);
+    QVERIFY(!next->isModal());
+    QVERIFY2(owner(next) == nullptr, "after a time-out the modeless popup stays kept above the main window");
 }
 
 void PopupWindowTest::aTimeOutEndsWhenItsPopupIsClosedFromTheFrame()

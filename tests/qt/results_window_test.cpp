@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include "qt_test_support.h"
@@ -71,6 +72,8 @@ void ResultsWindowTest::resultsButtonOpensItWithItsTitle()
     QVERIFY2(pf, "no results window on screen");
     QCOMPARE(pf->windowTitle(), QStringLiteral("ScoreResults"));
     QVERIFY2(pf->parentWidget() == nullptr, "the results window must not be owned by the main window");
+    QVERIFY2(pf->windowHandle() != nullptr && pf->windowHandle()->transientParent() == nullptr,
+             "the results window is kept above the main window");
     QCOMPARE(pf->size(), QSize(572, 269));
     QCOMPARE(pf->palette().color(QPalette::Window), QColor(212, 208, 200));
     QCOMPARE(resolvedFamily(*pf), QStringLiteral("Liberation Sans"));

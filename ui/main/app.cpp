@@ -19,6 +19,8 @@ App::App()
 {
     // The load handler runs before the window is first drawn.
     model_.Form_Load();
+    // The time-out popup blocks the main window, so it stays above it.
+    popupHost_.ownWhileModal(mainWindow_);
 }
 
 void App::show()

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QWindow>
 
 #include "window_placement.h"
 
@@ -40,6 +41,8 @@ void WindowHost::destroyed()
     }
 }
 
+void WindowHost::ownWhileModal(QWidget& owner) { modalOwner_ = &owner; }
+
 void WindowHost::showModeless()
 {
     QWidget* window = window_.get();
@@ -48,6 +51,10 @@ void WindowHost::showModeless()
     }
     beforeShow_(*window);
     focusReturn_.remember(*window);
+    // A window of its own, which the main window can cover.
+    if (QWindow* handle = window->windowHandle()) {
+        handle->setTransientParent(nullptr);
+    }
     window->setWindowModality(Qt::NonModal);
     window->show();
     window->raise();
@@ -68,11 +75,18 @@ void WindowHost::runModal()
         window->hide();
     }
     // While it blocks the main window it must stay in front of it: as a
-    // dialog, the window manager keeps it there. The new frame needs a new
+    // dialog that the main window owns, every window manager and Wayland
+    // compositor keeps it there. Without an owner a Wayland compositor
+    // treats it as a window of its own, which a click on the main window
+    // covers: the program would look frozen. The new frame needs a new
     // place in the middle of the screen.
     const QSize client = window->size();
     window->setWindowFlags(Qt::Dialog);
     placeCentred(*window, client);
+    if (modalOwner_ && modalOwner_->windowHandle() != nullptr) {
+        window->createWinId();
+        window->windowHandle()->setTransientParent(modalOwner_->windowHandle());
+    }
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     if (window_.get() != window) {

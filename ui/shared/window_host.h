@@ -5,14 +5,15 @@
 #pragma once
 // Puts a secondary window's model on screen: makes its Qt window, parentless,
 // each time the model is loaded and owns it until the model unloads it;
-// shows it modeless or modal; takes the frame's close button for the
-// model's Unload; and hands the keyboard back to the window that had it
-// when the window goes.
+// shows it modeless, or modal above the window that owns it while modal;
+// takes the frame's close button for the model's Unload; and hands the
+// keyboard back to the window that had it when the window goes.
 
 #include <functional>
 #include <memory>
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 #include "engine/secondary_window.h"
@@ -36,6 +37,11 @@ public:
     WindowHost& operator=(const WindowHost&) = delete;
     ~WindowHost() override;
 
+    // While shown modal, the window is owned by `owner` (its transient
+    // parent), so the desktop keeps it above that; shown modeless, it has
+    // no owner.
+    void ownWhileModal(QWidget& owner);
+
     // The window while the model is loaded, else null.
     QWidget* window() const { return window_.get(); }
 
@@ -53,6 +59,7 @@ private:
     BeforeShow beforeShow_;
     OwnedWindow<QWidget> window_;
     FocusReturn focusReturn_;
+    QPointer<QWidget> modalOwner_;
     QEventLoop* modalWait_ = nullptr;
 };
 
