@@ -26,9 +26,10 @@ if [ "$mode" = test ]; then
   # check reads the running program over AT-SPI; the same run on a headless
   # Wayland compositor, with a sound server whose streams show that the
   # chime and the bell reach it. The screen reader test plays a run by ear
-  # with Orca under metacity.
+  # with Orca under metacity. The dark-theme run takes GNOME's dark theme
+  # through Qt's gtk3 platform theme.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
-             x11-xserver-utils metacity
+             x11-xserver-utils metacity qt6-gtk-platformtheme
              dbus at-spi2-core python3-gi gir1.2-atspi-2.0
              weston pulseaudio pulseaudio-utils
              orca speech-dispatcher python3-speechd)
