@@ -40,7 +40,7 @@ stop_all() {
   stop_virtual_display
 }
 trap stop_all EXIT
-start_virtual_display "${KORVANE_DISPLAY_LOW:-141}" "${KORVANE_DISPLAY_HIGH:-190}" "$out/xvfb.log"
+start_virtual_display "${KORVANE_DISPLAY_LOW:-200}" "${KORVANE_DISPLAY_HIGH:-249}" "$out/xvfb.log"
 metacity --replace >"$out/metacity.log" 2>&1 &
 wm=$!
 for _ in $(seq 1 100); do
