@@ -54,7 +54,7 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     QLabel* headline = label(this, model.Label1.name(), {480, 120, 3615, 375});
     headline->setFont(fonts::comicSans(15.75));
     // Pure red on the button face, as the main window's labels, not on the
-    // popup's grey; on a darker ground where the face would leave the red
+    // popup's grey; on another ground where the face would leave the red
     // harder to read than in the light scheme.
     colours::paintInk(*headline, QColor(255, 0, 0));
     // Read out as its words: "Wrong Answer", "Time Out".
