@@ -27,9 +27,10 @@ if [ "$mode" = test ]; then
   # Wayland compositor, with a sound server whose streams show that the
   # chime and the bell reach it. The same run under GNOME's and KDE's own
   # compositors, headless (KWin with its usual window frame, Breeze). The
-  # screen reader test plays a run by ear with Orca under metacity.
+  # screen reader test plays a run by ear with Orca under metacity. The
+  # dark-theme run takes GNOME's dark theme through Qt's gtk3 platform theme.
   packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
-             x11-xserver-utils metacity
+             x11-xserver-utils metacity qt6-gtk-platformtheme
              dbus at-spi2-core python3-gi gir1.2-atspi-2.0
              weston pulseaudio pulseaudio-utils
              gnome-shell kwin-wayland kwin-style-breeze

@@ -4,7 +4,10 @@
 
 #include "qt_test_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <map>
 
 #include <QAccessible>
 #include <QApplication>
@@ -65,6 +68,66 @@ bool hasInk(const QImage& image, const QRect& area, const QColor& background)
         }
     }
     return false;
+}
+
+namespace {
+
+double luminance(const QColor& colour)
+{
+    auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+}  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+
+// How often each colour occurs inside `area`.
+void countColours(const QImage& image, const QRect& area, std::map<QRgb, int>& counts)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            ++counts[image.pixel(x, y) | 0xff000000u];
+        }
+    }
+}
+
+}  // namespace
+
+DrawnText drawnText(const QImage& image, const QRect& text, const QRegion& ground)
+{
+    std::map<QRgb, int> grounds;
+    for (const QRect& part : ground) {
+        countColours(image, part, grounds);
+    }
+    DrawnText drawn;
+    int most = 0;
+    for (const auto& [rgb, count] : grounds) {
+        if (count > most) {
+            most = count;
+            drawn.ground = QColor::fromRgb(rgb);
+        }
+    }
+    std::map<QRgb, int> inks;
+    countColours(image, text, inks);
+    drawn.ink = drawn.ground;
+    for (const auto& [rgb, count] : inks) {
+        if (contrastRatio(drawn.ground, QColor::fromRgb(rgb)) > drawn.contrast()) {
+            drawn.ink = QColor::fromRgb(rgb);
+        }
+    }
+    return drawn;
 }
 
 bool PressCounter::eventFilter(QObject* watched, QEvent* event)

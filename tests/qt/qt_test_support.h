@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -46,6 +47,18 @@ QString resolvedFamily(const QWidget& widget);
 
 // True when some pixel inside `area` differs clearly from `background`.
 bool hasInk(const QImage& image, const QRect& area, const QColor& background);
+
+// The contrast of two colours as WCAG 2 defines it, from 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Text as drawn: the ground is the commonest colour in `ground`, the ink
+// the pixel inside `text` that stands out most from it.
+struct DrawnText {
+    QColor ground;
+    QColor ink;
+    double contrast() const { return contrastRatio(ground, ink); }
+};
+DrawnText drawnText(const QImage& image, const QRect& text, const QRegion& ground);
 
 // Counts the mouse presses that reach a widget.
 class PressCounter : public QObject {

@@ -29,6 +29,7 @@
 #include "ui/shared/announcer.h"
 #include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/system_colours.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
 
@@ -158,9 +159,7 @@ void MainWindow::buildLabels()
 {
     QLabel* cap = label(this, model_.cap.name(), Qt::AlignHCenter);
     cap->setFont(fonts::arial(48));
-    QPalette white = cap->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    cap->setPalette(white);
+    colours::paint(*cap, colours::System::TitleText);
     // The problem, "Correct!" and "Wrong!" are said as they come, wherever
     // the focus is.
     binding::bindLabel(model_.cap, *cap, binding::Speech::announced(QStringLiteral("Problem"), *announcer_));

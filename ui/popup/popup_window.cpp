@@ -4,7 +4,6 @@
 
 #include "popup_window.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -49,26 +48,21 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     setObjectName(QStringLiteral("tpop"));
     setWindowTitle(QString::fromUtf8(Tpop::kCaption));
     setSizeGripEnabled(false);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, colours::activeBorder());
-    setPalette(grey);
+    colours::paint(*this, colours::System::ActiveBorder);
     setAutoFillBackground(true);
 
     QLabel* headline = label(this, model.Label1.name(), {480, 120, 3615, 375});
     headline->setFont(fonts::comicSans(15.75));
-    // On the button face, as the main window's labels, not the popup's grey.
-    QPalette red = headline->palette();
-    red.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    headline->setPalette(red);
+    // Pure red on the button face, as the main window's labels, not on the
+    // popup's grey; on another ground where the face would leave the red
+    // harder to read than in the light scheme.
+    colours::paintInk(*headline, QColor(255, 0, 0));
     // Read out as its words: "Wrong Answer", "Time Out".
     binding::bindLabel(model.Label1, *headline, binding::Speech::words());
 
     QLabel* answer = label(this, model.giveanswer.name(), kAnswerBox);
     answer->setFont(fonts::arial(kAnswerPoints));
-    QPalette white = answer->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    answer->setPalette(white);
+    colours::paint(*answer, colours::System::TitleText);
     // A fixed name of two words: a screen reader reads the line once, with
     // OK (below), not again among the window's loose labels of three words
     // or more.

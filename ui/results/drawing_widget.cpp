@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "grid_accessible.h"
+#include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 
@@ -46,9 +47,7 @@ DrawingWidget::DrawingWidget(DrawingArea& model, QWidget* parent) : QWidget(pare
 {
     setObjectName(binding::toQt(model.name()));
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    colours::paint(*this, colours::System::TitleText);
     // A picture box takes the focus in its turn, though it does nothing with it.
     setFocusPolicy(Qt::TabFocus);
     model_.setObserver([view = QPointer<DrawingWidget>(this)] {

@@ -24,9 +24,7 @@ ResultsWindow::ResultsWindow(Pf& model)
     setObjectName(QStringLiteral("pf"));
     setWindowTitle(QString::fromUtf8(Pf::kCaption));
     setFont(fonts::arial(9.75));
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, colours::activeBorder());
-    setPalette(grey);
+    colours::paint(*this, colours::System::ActiveBorder);
     setAutoFillBackground(true);
 
     auto* dt = new DrawingWidget(model.dt, this);

@@ -1,0 +1,344 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
+// Every text of the three windows stays readable in the desktop's light
+// scheme, in a dark one and in a high-contrast one: its colour against its
+// ground, as the palette says and as the pixels show.
+
+#include <memory>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include "qt_test_support.h"
+#include "ui/main/app.h"
+
+using korvane::App;
+using korvane::qttest::contrastRatio;
+using korvane::qttest::drawnText;
+using korvane::qttest::named;
+
+namespace {
+
+// What Qt 6.4's gtk3 platform theme hands the program for
+// GTK_THEME=Adwaita:dark (read from a running program): the same colours
+// when active and inactive, others when disabled.
+QPalette adwaitaDark()
+{
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb normal;
+        QRgb disabled;
+    };
+    const Role roles[] = {
+        {QPalette::WindowText, 0xf0f0f0, 0x828282},    {QPalette::Button, 0x323232, 0x323232},
+        {QPalette::Light, 0x4b4b4b, 0x4b4b4b},         {QPalette::Midlight, 0x2a2a2a, 0x2a2a2a},
+        {QPalette::Dark, 0x212121, 0xbebebe},          {QPalette::Mid, 0x262626, 0x262626},
+        {QPalette::Text, 0xf0f0f0, 0x828282},          {QPalette::BrightText, 0x4b4b4b, 0x4b4b4b},
+        {QPalette::ButtonText, 0xf0f0f0, 0x828282},    {QPalette::Base, 0x242424, 0x323232},
+        {QPalette::Window, 0x323232, 0x323232},        {QPalette::Shadow, 0x191919, 0x252525},
+        {QPalette::Highlight, 0x308cc6, 0x919191},     {QPalette::HighlightedText, 0xf0f0f0, 0xf0f0f0},
+        {QPalette::Link, 0x308cc6, 0x308cc6},          {QPalette::LinkVisited, 0xff00ff, 0xff00ff},
+        {QPalette::AlternateBase, 0x2b2b2b, 0x2b2b2b}, {QPalette::ToolTipBase, 0xffffdc, 0xffffdc},
+        {QPalette::ToolTipText, 0x000000, 0x000000},   {QPalette::PlaceholderText, 0xf0f0f0, 0xf0f0f0},
+    };
+    QPalette palette;
+    for (const Role& role : roles) {
+        palette.setColor(QPalette::Active, role.role, QColor(role.normal));
+        palette.setColor(QPalette::Inactive, role.role, QColor(role.normal));
+        palette.setColor(QPalette::Disabled, role.role, QColor(role.disabled));
+    }
+    return palette;
+}
+
+// Black ground, white text, yellow highlight; grey only for what is disabled.
+QPalette highContrast()
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    QPalette palette(white, black, white, white, white, white, white, black, black);
+    palette.setColor(QPalette::ButtonText, white);
+    palette.setColor(QPalette::AlternateBase, black);
+    palette.setColor(QPalette::Highlight, QColor(255, 255, 0));
+    palette.setColor(QPalette::HighlightedText, black);
+    palette.setColor(QPalette::Link, QColor(255, 255, 0));
+    palette.setColor(QPalette::PlaceholderText, white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
+    return palette;
+}
+
+// The colour the nearest filled ancestor (or the widget itself) paints as
+// its ground.
+QColor groundUnder(const QWidget& widget)
+{
+    const QWidget* filled = &widget;
+    while (!filled->isWindow() && !filled->autoFillBackground()) {
+        filled = filled->parentWidget();
+    }
+    return filled->palette().color(QPalette::Window);
+}
+
+// The area of the window where the widget draws its text, and the roles it
+// draws the text and its ground with.
+struct TextPlace {
+    QRect area;  // in the widget's coordinates
+    QColor ground;
+    QColor ink;
+    // The desktop's colour for this kind of text.
+    QPalette::ColorRole desktopInk = QPalette::WindowText;
+    // Where the ground shows, when not all around the text: a button's face
+    // around its caption.
+    QRegion groundArea = {};
+};
+
+QRect centredText(const QWidget& widget, const QString& text)
+{
+    QRect box = QFontMetrics(widget.font()).boundingRect(text);
+    box.moveCenter(widget.rect().center());
+    return box.adjusted(-1, -1, 1, 1).intersected(widget.rect().adjusted(3, 3, -3, -3));
+}
+
+TextPlace placeOf(QWidget& widget)
+{
+    const QPalette& palette = widget.palette();
+    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        QLineEdit* edit = combo->lineEdit();
+        const QRect area(edit->mapTo(&widget, QPoint(1, 1)), edit->size() - QSize(2, 2));
+        return {area, edit->palette().color(QPalette::Base), edit->palette().color(QPalette::Text), QPalette::Text};
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        const QRect area = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        return {area, groundUnder(widget), palette.color(QPalette::WindowText)};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        const QRect caption = centredText(widget, button->text());
+        const QRect face = widget.rect().adjusted(4, 4, -4, -4);
+        return {caption, palette.color(QPalette::Button), palette.color(QPalette::ButtonText), QPalette::ButtonText,
+                QRegion(face).subtracted(caption)};
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        const QFontMetrics metrics(frame->font());
+        const QRect title(8, 0, metrics.horizontalAdvance(frame->title()) + 4, metrics.height());
+        return {title, groundUnder(widget), palette.color(QPalette::WindowText)};
+    }
+    if (widget.isWindow()) {
+        // The face itself, with the desktop's text colour.
+        return {QRect(1, 1, 6, 6), groundUnder(widget), QApplication::palette(&widget).color(QPalette::WindowText)};
+    }
+    // Labels and the drawing area fill their ground and write in WindowText.
+    return {widget.rect(), groundUnder(widget), palette.color(QPalette::WindowText)};
+}
+
+// A text's contrast with its ground as the palette says it is drawn, and
+// as the window's pixels show it.
+struct Reading {
+    double byRoles;
+    double drawn;
+    bool groundAsPainted;  // the pixels' ground is the palette's
+    // The ground against the desktop's own colour for such text: a ground
+    // of the desktop's scheme, not one left from another, reads with it.
+    double inScheme;
+    QString measured;
+};
+
+Reading readingOf(QWidget& window, QWidget& widget)
+{
+    const TextPlace place = placeOf(widget);
+    const QImage image = window.grab().toImage();
+    const QPoint offset = widget.mapTo(&window, QPoint(0, 0));
+    const QRegion groundArea = place.groundArea.isEmpty() ? QRegion(place.area) : place.groundArea;
+    korvane::qttest::DrawnText drawn = drawnText(image, place.area.translated(offset), groundArea.translated(offset));
+    if (&widget == &window) {
+        // No text on the face: the desktop's text colour is what it would be.
+        drawn = {drawn.ground, place.ink};
+    }
+    Reading reading;
+    reading.byRoles = contrastRatio(place.ink, place.ground);
+    reading.drawn = drawn.contrast();
+    // A button's face is shaded, lighter under the mouse: near the palette's.
+    reading.groundAsPainted =
+        place.groundArea.isEmpty() ? drawn.ground == place.ground : contrastRatio(drawn.ground, place.ground) < 1.5;
+    const QColor desktopInk = QApplication::palette(&widget).color(place.desktopInk);
+    reading.inScheme = contrastRatio(drawn.ground, desktopInk);
+    reading.measured = QStringLiteral("%1 on %2: %3 : 1; drawn %4 on %5: %6 : 1; desktop's %7 on it: %8 : 1")
+                           .arg(place.ink.name(), place.ground.name())
+                           .arg(reading.byRoles, 0, 'f', 2)
+                           .arg(drawn.ink.name(), drawn.ground.name())
+                           .arg(reading.drawn, 0, 'f', 2)
+                           .arg(desktopInk.name())
+                           .arg(reading.inScheme, 0, 'f', 2);
+    return reading;
+}
+
+}  // namespace
+
+class ThemeContrastTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { light_ = QApplication::palette(); }
+    void cleanup()
+    {
+        app_.reset();
+        QApplication::setPalette(light_);
+    }
+
+    void everyTextReadsOnItsGround_data();
+    void everyTextReadsOnItsGround();
+    void aThemeSwitchIsFollowedByOpenWindows();
+
+private:
+    QWidget& mainWindow() { return app_->mainWindow(); }
+    void click(QWidget& window, const char* name)
+    {
+        auto* button = named<QAbstractButton>(window, QString::fromLatin1(name));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // The window of a state: the main window idle or during a run, the popup
+    // after a miss, the results window with both pages available.
+    QWidget* windowIn(const QString& state);
+
+    QPalette light_;
+    std::unique_ptr<App> app_;
+};
+
+QWidget* ThemeContrastTest::windowIn(const QString& state)
+{
+    app_ = std::make_unique<App>();
+    app_->show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow())) {
+        return nullptr;
+    }
+    if (state == QStringLiteral("results")) {
+        app_->model().ck(10).setValue(1);
+        click(mainWindow(), "results");
+        return korvane::qttest::topLevel(QStringLiteral("pf"));
+    }
+    if (state == QStringLiteral("main")) {
+        return &mainWindow();
+    }
+    click(mainWindow(), "Start");
+    if (state == QStringLiteral("run")) {
+        return &mainWindow();
+    }
+    korvane::qttest::clickCentre(korvane::qttest::answerButton(mainWindow(), app_->data().rightslot, false));
+    return korvane::qttest::topLevel(QStringLiteral("tpop"));
+}
+
+void ThemeContrastTest::everyTextReadsOnItsGround_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<double>("minimum");
+
+    // The headline keeps its pure red: it must read at least as well as on
+    // the light scheme's button face.
+    const double red = contrastRatio(QColor(255, 0, 0), QApplication::palette().color(QPalette::Window));
+    const struct {
+        const char* state;
+        const char* control;
+    } texts[] = {
+        {"main", "cap"},       {"main", "score"},      {"main", "Timecap"},   {"main", "L1to5"},
+        {"main", "Lmaxtime"},  {"main", "Value"},      {"main", "Ftime"},     {"main", "Start"},
+        {"main", "clear"},     {"main", "results"},    {"main", "selectall"}, {"main", "Option1(0)"},
+        {"main", "setp(1)"},   {"main", "maxtime"},    {"run", "cap"},        {"run", "but(0)"},
+        {"run", "Stop"},       {"run", "score"},       {"popup", "Label1"},   {"popup", "giveanswer"},
+        {"popup", "kill"},     {"popup", "tpop"},      {"results", "dt"},     {"results", "show10"},
+        {"results", "show20"}, {"results", "okclose"}, {"results", "pf"},
+    };
+    const struct {
+        const char* name;
+        QPalette palette;
+    } palettes[] = {{"light", QApplication::palette()}, {"dark", adwaitaDark()}, {"high contrast", highContrast()}};
+    for (const auto& scheme : palettes) {
+        for (const auto& text : texts) {
+            const bool headline = QByteArray(text.control) == "Label1";
+            QTest::addRow("%s, %s: %s", scheme.name, text.state, text.control)
+                << scheme.palette << QString::fromLatin1(text.state) << QString::fromLatin1(text.control)
+                << (headline ? red : 4.5);
+        }
+    }
+}
+
+void ThemeContrastTest::everyTextReadsOnItsGround()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, state);
+    QFETCH(QString, control);
+    QFETCH(double, minimum);
+
+    QApplication::setPalette(palette);
+    QWidget* window = windowIn(state);
+    QVERIFY2(window, "the window is not on screen");
+    QWidget* widget = window->objectName() == control ? window : named(*window, control);
+    QVERIFY2(widget, "no control of that name");
+    QVERIFY2(widget->isEnabled(), "a disabled control proves nothing here");
+
+    const Reading reading = readingOf(*window, *widget);
+    qInfo("%s; wanted %.2f : 1", qPrintable(reading.measured), minimum);
+    QVERIFY2(reading.byRoles >= minimum, qPrintable(reading.measured));
+    QVERIFY2(reading.drawn >= minimum, qPrintable(reading.measured));
+    QVERIFY2(reading.groundAsPainted, qPrintable(reading.measured));
+    QVERIFY2(reading.inScheme >= 4.5, qPrintable(reading.measured));
+}
+
+// The desktop turns dark, high-contrast and light again while all three
+// windows are open: each text follows at once.
+void ThemeContrastTest::aThemeSwitchIsFollowedByOpenWindows()
+{
+    QWidget* results = windowIn(QStringLiteral("results"));
+    QVERIFY(results);
+    click(mainWindow(), "Start");
+    korvane::qttest::clickCentre(korvane::qttest::answerButton(mainWindow(), app_->data().rightslot, false));
+    QWidget* popup = korvane::qttest::topLevel(QStringLiteral("tpop"));
+    QVERIFY(popup);
+
+    const double red = contrastRatio(QColor(255, 0, 0), light_.color(QPalette::Window));
+    const struct {
+        QWidget* window;
+        const char* control;
+        double minimum;
+    } texts[] = {{&mainWindow(), "cap", 4.5}, {popup, "Label1", red}, {popup, "giveanswer", 4.5},
+                 {popup, "tpop", 4.5},        {results, "dt", 4.5},   {results, "pf", 4.5}};
+    for (const QPalette& palette : {adwaitaDark(), highContrast(), light_}) {
+        QApplication::setPalette(palette);
+        // The windows hear of it from the event loop, as from a desktop.
+        QCoreApplication::processEvents();
+        for (const auto& text : texts) {
+            const QString control = QString::fromLatin1(text.control);
+            QWidget* widget = text.window->objectName() == control ? text.window : named(*text.window, control);
+            QVERIFY2(widget, text.control);
+            const Reading reading = readingOf(*text.window, *widget);
+            const QString where = control + QStringLiteral(": ") + reading.measured;
+            QVERIFY2(reading.byRoles >= text.minimum, qPrintable(where));
+            QVERIFY2(reading.drawn >= text.minimum, qPrintable(where));
+            QVERIFY2(reading.groundAsPainted, qPrintable(where));
+            QVERIFY2(reading.inScheme >= 4.5, qPrintable(where));
+        }
+    }
+    // Back in the light scheme, exactly its colours.
+    QCOMPARE(named(mainWindow(), "cap")->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(named(*results, "dt")->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(named(*popup, "giveanswer")->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(popup->palette().color(QPalette::Window), QColor(212, 208, 200));
+    QCOMPARE(results->palette().color(QPalette::Window), QColor(212, 208, 200));
+    QCOMPARE(named(*popup, "Label1")->palette().color(QPalette::Window), light_.color(QPalette::Window));
+}
+
+QTEST_MAIN(ThemeContrastTest)
+#include "theme_contrast_test.moc"
