@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QtGlobal>
 
+#include "ui/shared/translation.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initAssets() { Q_INIT_RESOURCE(assets); }
 
@@ -32,6 +34,7 @@ void prepareApplication()
     // here cost 0.4 MB and 1.5 ms before the first frame.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korvane.png")));
     QApplication::setQuitOnLastWindowClosed(true);
+    translation::install();
 }
 
 }  // namespace korvane
