@@ -151,11 +151,11 @@
     <name>Tallyquip</name>
     <message>
         <source>Correct!</source>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation>Raté !</translation>
+        <translation>Raté&#xa0;!</translation>
     </message>
     <message>
         <source> ^.^ !! Wrong Answer !! ^.^ </source>
@@ -165,12 +165,12 @@
     <message>
         <source>Score:  %1 / %2</source>
         <extracomment>The score line: right answers / problems so far.</extracomment>
-        <translation>Points :  %1 / %2</translation>
+        <translation>Points&#xa0;:  %1 / %2</translation>
     </message>
     <message>
         <source>Time:  %1</source>
         <extracomment>The seconds left to answer; said again when the pupil presses T.</extracomment>
-        <translation>Temps :  %1</translation>
+        <translation>Temps&#xa0;:  %1</translation>
     </message>
     <message>
         <source> ^_^ !!Time Out!! ^_^ </source>

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Results</source>
-        <translation>Resultados</translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>Select All</source>

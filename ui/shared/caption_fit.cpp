@@ -4,6 +4,9 @@
 
 #include "caption_fit.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -13,6 +16,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QVariant>
 
 namespace korvane::captionfit {
@@ -37,6 +41,19 @@ QRect buttonTextRoom(const QAbstractButton& button, const QFont& font)
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
 }
 
+// The width of one line as the text engine lays it out, which counts a last
+// letter that reaches past its advance ("w"), to the next whole pixel.
+int lineWidth(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    return static_cast<int>(std::ceil(std::max(advance, line.naturalTextWidth())));
+}
+
 }  // namespace
 
 QString captionOf(const QWidget& widget)
@@ -58,22 +75,24 @@ bool fits(const QWidget& widget, const QString& text, const QFont& font)
     if (text.isEmpty()) {
         return true;
     }
-    // QFontMetrics measures each character in the face that draws it.
-    const QFontMetrics metrics(font);
+    // Measured in the face that draws each character, to the fraction of a
+    // pixel, rounded up.
+    const QFontMetricsF metrics(font);
+    const auto whole = [](qreal pixels) { return static_cast<int>(std::ceil(pixels)); };
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
         const QRect room = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), room.height()), flags, text);
-        return needed.width() <= room.width() && needed.height() <= room.height();
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, room.width(), room.height()), flags, text);
+        return whole(needed.width()) <= room.width() && whole(needed.height()) <= room.height();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         const QRect room = buttonTextRoom(*button, font);
-        return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+        return lineWidth(text, font) <= room.width() && whole(metrics.height()) <= room.height();
     }
     if (qobject_cast<const QGroupBox*>(&widget) != nullptr) {
         // The title stands 8 pixels in, on a patch 4 pixels wider than the
         // text, and leaves the frame's far corner showing.
-        return 8 + metrics.horizontalAdvance(text) + 4 <= widget.width() - 8;
+        return 8 + lineWidth(text, font) + 4 <= widget.width() - 8;
     }
     return true;
 }
