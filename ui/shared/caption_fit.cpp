@@ -19,6 +19,8 @@
 #include <QTextLayout>
 #include <QVariant>
 
+#include "translation.h"
+
 namespace korvane::captionfit {
 
 namespace {
@@ -105,6 +107,11 @@ QFont designedFont(const QWidget& widget)
 
 void keepWhole(QWidget& widget)
 {
+    // The English captions are laid out to fit, and measuring them all
+    // would cost the start-up several milliseconds.
+    if (!translation::translated()) {
+        return;
+    }
     if (!widget.property(kDesigned).isValid()) {
         widget.setProperty(kDesigned, QVariant::fromValue(widget.font()));
     }

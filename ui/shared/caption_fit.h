@@ -19,7 +19,8 @@ namespace korvane::captionfit {
 inline constexpr double kSmallestShare = 0.8;
 
 // Takes the widget's font of now as its designed font and fits the caption
-// it holds; from then on refit() fits each new caption.
+// it holds; from then on refit() fits each new caption. Nothing while the
+// words are English: they fit as laid out.
 void keepWhole(QWidget& widget);
 // After the caption changed; nothing for a widget not kept whole.
 void refit(QWidget& widget);

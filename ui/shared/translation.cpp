@@ -118,6 +118,8 @@ QString install(const QStringList& languages, const QStringList& dirs)
     return {};
 }
 
+bool translated() { return !installed().empty(); }
+
 void serveCore()
 {
     static const QtWords words;

@@ -26,6 +26,9 @@ QStringList catalogueDirs();
 QString install(const QStringList& languages = QLocale::system().uiLanguages(),
                 const QStringList& dirs = catalogueDirs());
 
+// Whether a translation is installed: false while the words are English.
+bool translated();
+
 // Lets the toolkit-free core ask Qt for its words (through whatever
 // translation is installed at the time of asking).
 void serveCore();
