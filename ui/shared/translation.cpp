@@ -86,8 +86,9 @@ QStringList catalogueDirs()
     return dirs;
 }
 
-QString install(const QStringList& languages, const QStringList& dirs)
+QString install(const QStringList& languages, const QStringList& givenDirs)
 {
+    QStringList dirs = givenDirs;
     for (const auto& translator : installed()) {
         QCoreApplication::removeTranslator(translator.get());
     }
@@ -96,6 +97,9 @@ QString install(const QStringList& languages, const QStringList& dirs)
     for (const QString& language : languages) {
         if (isEnglish(language)) {
             return {};  // the program's own words come first
+        }
+        if (dirs.isEmpty()) {
+            dirs = catalogueDirs();
         }
         for (const QString& name : candidates(language)) {
             for (const QString& dir : dirs) {

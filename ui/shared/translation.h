@@ -22,9 +22,10 @@ QStringList catalogueDirs();
 // system has one, for the first of `languages` (as QLocale::uiLanguages()
 // writes them) that the program is translated into. Any translation
 // installed before is removed first. Returns the catalogue's language
-// ("de", "pt_BR"), or an empty string when the words stay English.
-QString install(const QStringList& languages = QLocale::system().uiLanguages(),
-                const QStringList& dirs = catalogueDirs());
+// ("de", "pt_BR"), or an empty string when the words stay English. The
+// catalogues are looked for in `dirs`, or where catalogueDirs() says when
+// none are given (only once a language other than English comes up).
+QString install(const QStringList& languages = QLocale::system().uiLanguages(), const QStringList& dirs = {});
 
 // Whether a translation is installed: false while the words are English.
 bool translated();
