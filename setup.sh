@@ -19,6 +19,9 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-wayland libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation2 fonts-comic-neue
+  # The translations: Qt's tools compile them at build time; Qt's own words
+  # in the pupil's language and a face for Chinese at run time.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
 )
 if [ "$mode" = test ]; then
   # Headless window tests and the end-to-end run under a virtual X server

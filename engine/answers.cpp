@@ -24,17 +24,18 @@ void Tallyquip::but_Click(int Index)
     if (Index + 1 == data_.rightslot) {
         scor.play();
         data_.lastright = 1;
-        cap.setCaption("Correct!");
+        cap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Correct!")));
         showpic(picture::kRight);
     } else {
         beep.play();
         if (data_.facts(data_.curfact).review == -1) {
             stackadd();
         }
-        cap.setCaption("Wrong!");
+        cap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Wrong!")));
         showpic(picture::kWrong);
         tpop_.Load();
-        tpopHeadline_.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
+        //: The popup's headline after a wrong answer: keep the marks and blanks around the words.
+        tpopHeadline_.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", " ^.^ !! Wrong Answer !! ^.^ ")));
         tpop_.ShowModeless();
     }
     organize();

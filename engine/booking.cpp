@@ -59,7 +59,9 @@ void Tallyquip::organize()
         countUp(fact.timeswrong);
     }
     countUp(data_.totalprobs);
-    score.setCaption("Score:  " + digits(data_.totalright) + " / " + digits(data_.totalprobs));
+    //: The score line: right answers / problems so far.
+    score.setCaption(filled(say(QT_TRANSLATE_NOOP("Tallyquip", "Score:  %1 / %2")),
+                            {digits(data_.totalright), digits(data_.totalprobs)}));
 
     if (fact.review != -1) {
         --fact.review;

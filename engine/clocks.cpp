@@ -18,7 +18,8 @@ void Tallyquip::countdown_Timer()
     if (data_.shockleft == -1) {
         return;
     }
-    Timecap.setCaption("Time:  " + digits(data_.shockleft));
+    //: The seconds left to answer; said again when the pupil presses T.
+    Timecap.setCaption(filled(say(QT_TRANSLATE_NOOP("Tallyquip", "Time:  %1")), {digits(data_.shockleft)}));
     --data_.shockleft;
 }
 
@@ -35,7 +36,8 @@ void Tallyquip::Timershock_Timer()
         tpop_.Unload();
     }
     tpop_.Load();
-    tpopHeadline_.setCaption(" ^_^ !!Time Out!! ^_^ ");
+    //: The popup's headline when the answer clock ran out: keep the marks and blanks around the words.
+    tpopHeadline_.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", " ^_^ !!Time Out!! ^_^ ")));
     setInputBlocked(true);
     tpop_.ShowModal();
     setInputBlocked(false);
@@ -61,8 +63,8 @@ void Tallyquip::clear_Click()
     data_.started = 0;
     data_.totalprobs = 0;
     showpic(picture::kLogo);
-    score.setCaption("Score");
-    Timecap.setCaption("Time");
+    score.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Score")));
+    Timecap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Time")));
     stateall(panel::kOpen);
 }
 

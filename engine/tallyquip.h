@@ -28,6 +28,7 @@
 #include "secondary_window.h"
 #include "settings.h"
 #include "typed_answer.h"
+#include "words.h"
 
 namespace korvane {
 
@@ -60,17 +61,21 @@ public:
 
     // ---- named controls --------------------------------------------------
     Label cap{*this, "cap", "Tallyquip"};
-    Label score{*this, "score", "Score"};
-    Label Timecap{*this, "Timecap", "Time"};
+    Label score{*this, "score", say(QT_TRANSLATE_NOOP("Tallyquip", "Score"))};
+    Label Timecap{*this, "Timecap", say(QT_TRANSLATE_NOOP("Tallyquip", "Time"))};
     ControlArray<CommandButton, 3> but;
-    CommandButton Start{*this, "Start", "Start"};
-    CommandButton Stop{*this, "Stop", "Pause"};
-    CommandButton clear{*this, "clear", "Reset"};
-    CommandButton results{*this, "results", "Results"};
-    CommandButton selectall{*this, "selectall", "Select All"};
-    CommandButton unselect{*this, "unselect", "Unselect"};
+    CommandButton Start{*this, "Start", say(QT_TRANSLATE_NOOP("Tallyquip", "Start"))};
+    CommandButton Stop{*this, "Stop", say(QT_TRANSLATE_NOOP("Tallyquip", "Pause"))};
+    CommandButton clear{*this, "clear", say(QT_TRANSLATE_NOOP("Tallyquip", "Reset"))};
+    CommandButton results{*this, "results", say(QT_TRANSLATE_NOOP("Tallyquip", "Results"))};
+    CommandButton selectall{*this, "selectall", say(QT_TRANSLATE_NOOP("Tallyquip", "Select All"))};
+    CommandButton unselect{*this, "unselect", say(QT_TRANSLATE_NOOP("Tallyquip", "Unselect"))};
     OptionGroup Option1{*this, "Option1", {"( + )", "( - )", "( x )"}, 0};
-    OptionGroup setp{*this, "setp", {"Time", "Number", "More", "Less"}, 1};
+    OptionGroup setp{*this,
+                     "setp",
+                     {say(QT_TRANSLATE_NOOP("Tallyquip", "Time")), say(QT_TRANSLATE_NOOP("Tallyquip", "Number")),
+                      say(QT_TRANSLATE_NOOP("Tallyquip", "More")), say(QT_TRANSLATE_NOOP("Tallyquip", "Less"))},
+                     1};
     ControlArray<CheckBox, 11> ck;
     ComboBox maxtime;
     ComboBox MaxNum;
@@ -123,6 +128,8 @@ public:
     const Data& data() const { return data_; }
 
 private:
+    // The words of this window in the desktop's language.
+    static std::string say(const char* source) { return word("Tallyquip", source); }
     double rnd();
     int randomDigit();
     void applyPlusTenRule();

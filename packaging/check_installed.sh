@@ -23,7 +23,8 @@ for f in /usr/bin/korvane /usr/share/applications/org.korvane.Korvane.desktop \
          /usr/share/metainfo/org.korvane.Korvane.metainfo.xml \
          /usr/share/icons/hicolor/256x256/apps/korvane.png /usr/share/icons/hicolor/scalable/apps/korvane.svg \
          /usr/share/korvane/chime.wav \
-         /usr/share/doc/korvane/copyright; do
+         /usr/share/doc/korvane/copyright /usr/share/korvane/translations/korvane_de.qm \
+         /usr/share/korvane/translations/korvane_zh_CN.qm; do
   [ -e "$f" ] || fail "$f was not installed"
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -39,7 +40,8 @@ source "$(dirname "$0")/../tests/e2e/virtual_display.sh"
 trap stop_virtual_display EXIT
 start_virtual_display 141 190 /dev/null
 
-(cd / && exec korvane) >/dev/null 2>&1 &
+# In German, from the installed catalogue.
+(cd / && LANGUAGE=de LANG=de_DE.UTF-8 exec korvane) >/dev/null 2>&1 &
 app=$!
 for _ in $(seq 1 100); do
   if xdotool search --onlyvisible --name '^Belquist:Korvane$' >/dev/null 2>&1; then

@@ -7,7 +7,9 @@
 """Plays Korvane by ear, as a blind pupil with Orca would, and checks what
 Orca said: the problem after Start and after every answer, "Correct!", the
 popup with its answer line said once, a quiet countdown, a time-out, and the
-results grid read cell by cell with its headers.
+results grid read cell by cell with its headers. Then a shorter run of the
+program in German (LANGUAGE=de LANG=de_DE.UTF-8), where the pupil must hear
+the program's German words.
 
     play_by_ear.py PROGRAM OUTPUT_DIR
 
@@ -25,6 +27,8 @@ import subprocess
 import sys
 import threading
 import time
+
+import play_german
 
 PROBLEM = re.compile(r"(\d+) ([+x-]) (\d+)\.?")
 KEY_ECHOES = ("tab", "left shift", "space", "left control")
@@ -134,9 +138,10 @@ def key(name):
 
 
 class Player:
-    def __init__(self, speech):
+    def __init__(self, speech, answer_words="Answer"):
         self.speech = speech
         self.answer = None  # the answer button with the focus: 1..3
+        self.answer_words = answer_words  # the answer buttons' name before their number
 
     def press(self, name, then=None, timeout=10.0):
         """Presses a key; with `then`, waits until Orca says it and returns
@@ -166,7 +171,7 @@ class Player:
         """Moves to answer button `target` with the key; its spoken value."""
         mark = self.speech.mark()
         key(name)
-        i = self.speech.wait(f"Answer {target} push button.", mark)
+        i = self.speech.wait(f"{self.answer_words} {target} push button.", mark)
         if i is None:
             return None
         self.answer = target
@@ -191,7 +196,7 @@ class Player:
     def focus_seen(self, since):
         """Which answer button Orca last said got the focus."""
         for utterance in reversed(self.speech.since(since)):
-            match = re.fullmatch(r"Answer (\d) push button\.", utterance)
+            match = re.fullmatch(re.escape(self.answer_words) + r" (\d) push button\.", utterance)
             if match:
                 self.answer = int(match.group(1))
                 return
@@ -216,8 +221,17 @@ def main():
             # Qt turns its accessibility bridge on because Orca runs, as on
             # a pupil's desktop; nothing forces it.
             env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
-            processes.append(start([program], stdout=program_log, env=env))
+            english = start([program], stdout=program_log, env=env)
+            processes.append(english)
             play(Player(speech))
+            # The same program on a German desktop; Orca's own words (the
+            # roles) stay in the language Orca runs in.
+            english.terminate()
+            english.wait(timeout=10)
+            speech.quiet()
+            german = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8")
+            processes.append(start([program], stdout=program_log, env=german))
+            play_german.play(Player(speech, "Antwort"), sys.modules[__name__])
     finally:
         for process in reversed(processes):
             process.terminate()
@@ -350,6 +364,7 @@ def play(player):
     said = player.press(back, f"{row} row header {cell}.")
     check(said is not None, f"the cell {cell!r} with its row header: {speech.since(mark)}")
     log(f"elapsed {time.monotonic() - started:.0f} s")
+
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 
 #include "resources.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/translation.h"
 
 namespace korvane {
 
@@ -13,6 +14,8 @@ App::ToolkitReady::ToolkitReady()
 {
     loadResources();
     fonts::installSubstitutions();
+    // The models take their words from the translation installed now.
+    translation::serveCore();
 }
 
 App::App()

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include "ui/shared/caption_fit.h"
+
 namespace korvane {
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/)
@@ -23,7 +25,12 @@ void FrameBox::paintEvent(QPaintEvent* /*event*/)
 
     const QString caption = title();
     if (!caption.isEmpty()) {
-        const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+        // A title too long for the frame is drawn smaller, never clipped.
+        const QFont titleFont =
+            captionfit::fitted(font(), [&](const QFont& f) { return captionfit::fits(*this, caption, f); });
+        painter.setFont(titleFont);
+        const QFontMetrics titleMetrics(titleFont);
+        const QRect text(8, 0, titleMetrics.horizontalAdvance(caption) + 4, metrics.height());
         painter.fillRect(text, palette().color(QPalette::Window));
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         painter.drawText(text, Qt::AlignCenter, caption);

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -27,6 +28,7 @@
 #include "resources.h"
 #include "sound_holder.h"
 #include "ui/shared/announcer.h"
+#include "ui/shared/caption_fit.h"
 #include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/system_colours.h"
@@ -38,6 +40,10 @@ namespace korvane {
 namespace {
 
 QString qtName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+// The words of this window in the desktop's language; `source` is one of
+// the texts marked below.
+QString say(std::string_view source) { return QCoreApplication::translate("MainWindow", source.data()); }
 
 // A child widget named after its control, at the control's place.
 template <typename W>
@@ -76,11 +82,11 @@ constexpr std::array kFixedLabels{
     FixedLabel{"L1to5", "    1        2         3         4        5", false},
     FixedLabel{"Lplusten", " +10", false},
     FixedLabel{"L610", "    6         7        8         9       10 ", false},
-    FixedLabel{"Lmaxtime", "MaxTime", true, "maxtime"},
-    FixedLabel{"Lmaxnumber", "MaxNumber", true, "MaxNum"},
-    FixedLabel{"Label1", "Wrong", true, "wrongnum"},
-    FixedLabel{"Label2", "Right", true, "NumRepeat"},
-    FixedLabel{"Label3", "TimeLimit", true, "ShockTime"},
+    FixedLabel{"Lmaxtime", QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), true, "maxtime"},
+    FixedLabel{"Lmaxnumber", QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), true, "MaxNum"},
+    FixedLabel{"Label1", QT_TRANSLATE_NOOP("MainWindow", "Wrong"), true, "wrongnum"},
+    FixedLabel{"Label2", QT_TRANSLATE_NOOP("MainWindow", "Right"), true, "NumRepeat"},
+    FixedLabel{"Label3", QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), true, "ShockTime"},
 };
 
 // What a screen reader calls the controls whose caption says little or
@@ -92,15 +98,15 @@ struct SpokenName {
 };
 
 constexpr std::array kSpokenNames{
-    SpokenName{"ck(10)", "Plus ten"},
-    SpokenName{"Option1(0)", "Addition"},
-    SpokenName{"Option1(1)", "Subtraction"},
-    SpokenName{"Option1(2)", "Multiplication"},
-    SpokenName{"pic(0)", "Belquist logo"},
-    SpokenName{"pic(1)", "Three question marks"},
-    SpokenName{"pic(2)", "Smiling face"},
-    SpokenName{"pic(3)", "Surprised face"},
-    SpokenName{"scor", "Chime"},
+    SpokenName{"ck(10)", QT_TRANSLATE_NOOP("MainWindow", "Plus ten")},
+    SpokenName{"Option1(0)", QT_TRANSLATE_NOOP("MainWindow", "Addition")},
+    SpokenName{"Option1(1)", QT_TRANSLATE_NOOP("MainWindow", "Subtraction")},
+    SpokenName{"Option1(2)", QT_TRANSLATE_NOOP("MainWindow", "Multiplication")},
+    SpokenName{"pic(0)", QT_TRANSLATE_NOOP("MainWindow", "Belquist logo")},
+    SpokenName{"pic(1)", QT_TRANSLATE_NOOP("MainWindow", "Three question marks")},
+    SpokenName{"pic(2)", QT_TRANSLATE_NOOP("MainWindow", "Smiling face")},
+    SpokenName{"pic(3)", QT_TRANSLATE_NOOP("MainWindow", "Surprised face")},
+    SpokenName{"scor", QT_TRANSLATE_NOOP("MainWindow", "Chime")},
 };
 
 }  // namespace
@@ -127,6 +133,7 @@ MainWindow::MainWindow(Tallyquip& model)
     nameForScreenReaders();
     timeOnRequest();
     orderTabs();
+    keepCaptionsWhole();
 
     // Nothing is laid out again on a resize: every control keeps its place.
     placeCentred(*this, layout::pixels({0, 0, layout::kMainClientWidth, layout::kMainClientHeight}).size());
@@ -148,9 +155,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::buildFrames()
 {
     auto* value = placed<FrameBox>(this, "Value");
-    value->setTitle(QStringLiteral("Values"));
+    value->setTitle(say(QT_TRANSLATE_NOOP("MainWindow", "Values")));
     auto* time = placed<FrameBox>(this, "Ftime");
-    time->setTitle(QStringLiteral("Time"));
+    time->setTitle(say(QT_TRANSLATE_NOOP("MainWindow", "Time")));
     valueFrame_ = value;
     timeFrame_ = time;
 }
@@ -162,13 +169,14 @@ void MainWindow::buildLabels()
     colours::paint(*cap, colours::System::TitleText);
     // The problem, "Correct!" and "Wrong!" are said as they come, wherever
     // the focus is.
-    binding::bindLabel(model_.cap, *cap, binding::Speech::announced(QStringLiteral("Problem"), *announcer_));
+    binding::bindLabel(model_.cap, *cap,
+                       binding::Speech::announced(say(QT_TRANSLATE_NOOP("MainWindow", "Problem")), *announcer_));
 
     // The score is read out after each answer, the clock never by itself:
     // it changes every second.
     const std::array clockAndScore{
-        std::pair{&model_.Timecap, binding::Speech::quiet(QStringLiteral("Time left"))},
-        std::pair{&model_.score, binding::Speech::described(QStringLiteral("Score"))},
+        std::pair{&model_.Timecap, binding::Speech::quiet(say(QT_TRANSLATE_NOOP("MainWindow", "Time left")))},
+        std::pair{&model_.score, binding::Speech::described(say(QT_TRANSLATE_NOOP("MainWindow", "Score")))},
     };
     for (const auto& [model, speech] : clockAndScore) {
         QLabel* widget = label(this, model->name(), Qt::AlignHCenter);
@@ -178,7 +186,7 @@ void MainWindow::buildLabels()
 
     for (const FixedLabel& fixed : kFixedLabels) {
         QLabel* widget = label(fixed.inTimeFrame ? timeFrame_ : valueFrame_, fixed.name, Qt::AlignLeft);
-        widget->setText(qtName(fixed.caption));
+        widget->setText(fixed.combo.empty() ? qtName(fixed.caption) : say(fixed.caption));
     }
 }
 
@@ -197,8 +205,9 @@ void MainWindow::buildButtons()
     // An answer button is called by its slot; its value is its description.
     std::array<QPushButton*, 3> answers{};
     for (int i = 0; i < model_.but.count(); ++i) {
-        answers.at(static_cast<std::size_t>(i)) = button(
-            this, model_.but(i), fonts::arial(48), binding::Speech::described(QStringLiteral("Answer %1").arg(i + 1)));
+        answers.at(static_cast<std::size_t>(i)) =
+            button(this, model_.but(i), fonts::arial(48),
+                   binding::Speech::described(say(QT_TRANSLATE_NOOP("MainWindow", "Answer %1")).arg(i + 1)));
     }
     // Typed numbers and the arrow keys move the focus as a keyboard shortcut
     // does: the focus frame shows, and a screen reader says the answer.
@@ -287,10 +296,11 @@ void MainWindow::buildTimers()
 void MainWindow::nameForScreenReaders()
 {
     for (int i = 0; i < 10; ++i) {
-        findChild<QWidget*>(qtName(model_.ck(i).name()))->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
+        findChild<QWidget*>(qtName(model_.ck(i).name()))
+            ->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
     }
     for (const SpokenName& spoken : kSpokenNames) {
-        findChild<QWidget*>(qtName(spoken.control))->setAccessibleName(qtName(spoken.name));
+        findChild<QWidget*>(qtName(spoken.control))->setAccessibleName(say(spoken.name));
     }
     // A combo box is called by the label beside it; the text field inside,
     // which holds the focus, by the same name.
@@ -301,9 +311,9 @@ void MainWindow::nameForScreenReaders()
         auto* label = findChild<QLabel*>(qtName(fixed.name));
         auto* combo = findChild<QComboBox*>(qtName(fixed.combo));
         label->setBuddy(combo);
-        combo->setAccessibleName(qtName(fixed.caption));
+        combo->setAccessibleName(say(fixed.caption));
         if (QLineEdit* field = combo->lineEdit()) {
-            field->setAccessibleName(qtName(fixed.caption));
+            field->setAccessibleName(say(fixed.caption));
         }
     }
 }
@@ -317,6 +327,16 @@ void MainWindow::timeOnRequest()
     tellTime->setContext(Qt::WindowShortcut);
     connect(tellTime, &QShortcut::activated, this,
             [this] { announcer_->announce(binding::toQt(model_.Timecap.Caption())); });
+}
+
+void MainWindow::keepCaptionsWhole()
+{
+    // Every caption, fixed or written by the drill, in whatever language.
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QAbstractButton*>(widget) != nullptr) {
+            captionfit::keepWhole(*widget);
+        }
+    }
 }
 
 void MainWindow::orderTabs()

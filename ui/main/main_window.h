@@ -40,6 +40,7 @@ private:
     void nameForScreenReaders();
     void timeOnRequest();
     void orderTabs();
+    void keepCaptionsWhole();
 
     Tallyquip& model_;
     Sounds* sounds_;                 // child of this

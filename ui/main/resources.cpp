@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QtGlobal>
 
+#include "ui/shared/translation.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initAssets() { Q_INIT_RESOURCE(assets); }
 
@@ -61,6 +63,7 @@ void prepareApplication()
     // here cost 0.4 MB and 1.5 ms before the first frame.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korvane.png")));
     QApplication::setQuitOnLastWindowClosed(true);
+    translation::install();
 }
 
 }  // namespace korvane

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "answer_fit.h"
+#include "ui/shared/caption_fit.h"
 #include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/system_colours.h"
@@ -66,7 +67,8 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     // A fixed name of two words: a screen reader reads the line once, with
     // OK (below), not again among the window's loose labels of three words
     // or more.
-    binding::bindLabel(model.giveanswer, *answer, binding::Speech::described(QStringLiteral("Right answer")));
+    binding::bindLabel(model.giveanswer, *answer,
+                       binding::Speech::described(QCoreApplication::translate("PopupWindow", "Right answer")));
 
     auto* ok = new QPushButton(this);
     ok->setObjectName(binding::toQt(model.kill.name()));
@@ -79,6 +81,9 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     binding::bindButton(model.kill, *ok);
     (new EnterPressesButton(this))->watch(*ok);
     ok->setFocus(Qt::OtherFocusReason);
+    // The headline and OK show whole in any language.
+    captionfit::keepWhole(*headline);
+    captionfit::keepWhole(*ok);
 
     placeCentred(*this, layout::pixels({0, 0, 4680, 3195}).size());  // the client area
 }

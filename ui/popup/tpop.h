@@ -12,6 +12,7 @@
 #include "engine/controls.h"
 #include "engine/data.h"
 #include "engine/secondary_window.h"
+#include "engine/words.h"
 
 namespace korvane {
 
@@ -26,7 +27,7 @@ public:
 
     Label Label1{*this, "Label1", ""};
     Label giveanswer{*this, "giveanswer", ""};
-    CommandButton kill{*this, "kill", "OK"};
+    CommandButton kill{*this, "kill", word("Tpop", QT_TRANSLATE_NOOP("Tpop", "OK"))};
 
     void Form_Load() override;
     void kill_Click();

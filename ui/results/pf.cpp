@@ -8,6 +8,7 @@
 
 #include "engine/fact_text.h"
 #include "engine/number_text.h"
+#include "engine/words.h"
 
 namespace korvane {
 
@@ -118,10 +119,13 @@ void Pf::drawPage(int p)
                 fact ? DrawnCell{num1, num2, r, t} : DrawnCell{0, 0, r, t};
         }
     }
-    drawn_.key =
-        p == 1 ? "Numbers  1 thru 10       Key:Correct / Total" : "Numbers 11 thru 20       Key:Correct / Total";
-    drawn_.totals =
-        "Total Right=" + gridNumber(data_.totalright) + "    Total Problems=" + gridNumber(data_.totalprobs);
+    //: The grid's heading and key, one line in a fixed-pitch font: it must fit the grid's width (68 characters).
+    drawn_.key = p == 1 ? word("Pf", QT_TRANSLATE_NOOP("Pf", "Numbers  1 thru 10       Key:Correct / Total"))
+                        //: The grid's heading and key on the second page (68 characters at most).
+                        : word("Pf", QT_TRANSLATE_NOOP("Pf", "Numbers 11 thru 20       Key:Correct / Total"));
+    //: The run's totals under the grid (68 characters at most with the numbers).
+    drawn_.totals = filled(word("Pf", QT_TRANSLATE_NOOP("Pf", "Total Right=%1    Total Problems=%2")),
+                           {gridNumber(data_.totalright), gridNumber(data_.totalprobs)});
     dt.WriteLine(" ");
     dt.WriteLine(drawn_.key);
     dt.WriteLine(" ");
@@ -151,7 +155,9 @@ GridReading Pf::words() const
         auto& cells = reading.cells.emplace_back();
         for (std::size_t k = 0; k < 10; ++k) {
             const DrawnCell& cell = drawn_.cells[row * 10 + k];
-            const std::string counts = digits(cell.right) + " right of " + digits(cell.total);
+            //: A cell of the grid as a screen reader says it: right answers (%n) of all answers (%1).
+            const std::string counts =
+                filled(counted("Pf", QT_TRANSLATE_N_NOOP("Pf", "%n right of %1"), cell.right), {digits(cell.total)});
             Fact fact;
             fact.num1 = static_cast<std::int16_t>(cell.num1);
             fact.num2 = static_cast<std::int16_t>(cell.num2);

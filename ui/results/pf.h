@@ -18,6 +18,7 @@
 #include "engine/controls.h"
 #include "engine/data.h"
 #include "engine/secondary_window.h"
+#include "engine/words.h"
 
 namespace korvane {
 
@@ -40,9 +41,9 @@ public:
     explicit Pf(const Data& data);
 
     DrawingArea dt{*this, "dt"};
-    CommandButton show10{*this, "show10", "Show 1-10"};
-    CommandButton show20{*this, "show20", "Show 11-20"};
-    CommandButton okclose{*this, "okclose", "Close"};
+    CommandButton show10{*this, "show10", word("Pf", QT_TRANSLATE_NOOP("Pf", "Show 1-10"))};
+    CommandButton show20{*this, "show20", word("Pf", QT_TRANSLATE_NOOP("Pf", "Show 11-20"))};
+    CommandButton okclose{*this, "okclose", word("Pf", QT_TRANSLATE_NOOP("Pf", "Close"))};
 
     void Form_Load() override;
     void show10_Click();
@@ -81,7 +82,7 @@ private:
         std::int16_t optype = 0;
         std::vector<int> rows;
         std::array<DrawnCell, 10 * 10> cells{};  // [row * 10 + column]
-        const char* key = "";
+        std::string key;
         std::string totals;
     };
     GridReading words() const;

@@ -4,9 +4,11 @@
 
 #include "results_window.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "drawing_widget.h"
+#include "ui/shared/caption_fit.h"
 #include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/system_colours.h"
@@ -30,7 +32,7 @@ ResultsWindow::ResultsWindow(Pf& model)
     auto* dt = new DrawingWidget(model.dt, this);
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
-    dt->setAccessibleName(QStringLiteral("Results grid"));
+    dt->setAccessibleName(QCoreApplication::translate("ResultsWindow", "Results grid"));
     dt->readAsGrid([&model]() -> const GridReading& { return model.reading(); });
 
     auto button = [this](CommandButton& control, layout::Twips box) {
@@ -40,6 +42,7 @@ ResultsWindow::ResultsWindow(Pf& model)
         widget->setAutoDefault(false);
         binding::bindButton(control, *widget);
         enterKey_->watch(*widget);
+        captionfit::keepWhole(*widget);
         return widget;
     };
     QPushButton* show10 = button(model.show10, {360, 3480, 1935, 495});

@@ -51,7 +51,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QStringLiteral("Announcements") : QString();
+        return t == QAccessible::Name ? QCoreApplication::translate("Announcer", "Announcements") : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {}; }

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include "announcer.h"
+#include "caption_fit.h"
 
 namespace korvane::binding {
 
@@ -186,6 +187,7 @@ void followCaption(Model& model, Widget& widget, const Speech& speech)
         if (view) {
             const QString caption = toQt(model.Caption());
             view->setText(caption);
+            captionfit::refit(*view);
             speak(*view, speech, caption);
             view->setEnabled(model.Enabled());
         }

@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Korvane developers
+#
+# SPDX-License-Identifier: MIT
+
+"""The German pass of the run played by ear (play_by_ear.py): the program
+started on a German desktop, where the pupil must hear its German words.
+Orca's own words (the roles, "push button") stay in the language Orca runs
+in."""
+
+import re
+
+def play(player, h):
+    """A right answer, a wrong one, the time left and the results: every
+    word the program says is German."""
+    speech = player.speech
+    mark = speech.mark()
+    if not h.check(speech.wait("Neu push button.", mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
+        return
+    speech.quiet()
+    if not h.check(player.move_to("Start push button.", "Tab", 6), "German: Tab reaches Start"):
+        return
+    mark = speech.mark()
+    h.key("space")
+    i, first = player.next_problem(mark)
+    if not h.check(first is not None, f"German: after Start the problem: {speech.since(mark)}"):
+        return
+
+    player.focus_answer(lambda v: v == h.solve(first))
+    mark = speech.mark()
+    h.key("space")
+    right = speech.wait("Richtig!", mark)
+    i, second = player.next_problem(right if right is not None else mark)
+    h.check(right is not None and second is not None, f"German: 'Richtig!', then the next problem: {speech.since(mark)}")
+    if second is None:
+        return
+
+    player.focus_answer(lambda v: v != h.solve(second))
+    mark = speech.mark()
+    h.key("space")
+    said_line = f"Falsche Antwort. {h.line_of(second)}."
+    popup = speech.wait(said_line, mark)
+    i, third = player.next_problem(popup if popup is not None else mark)
+    h.check(popup is not None and third is not None, f"German: the popup says {said_line!r}: {speech.since(mark)}")
+    h.check("OK push button." in speech.since(mark), "German: the popup's OK")
+    player.press("space", "Belquist:Korvane.")
+    speech.quiet()
+    player.focus_seen(mark)
+    mark = speech.mark()
+    told = player.press("t", re.compile(r"Zeit: +\d+\.?"), 3)
+    h.check(told is not None, f"German: T says the time left as 'Zeit:': {speech.since(mark)}")
+
+    if not h.check(player.move_to("Pause push button.", "shift+Tab", 6), "German: Shift+Tab reaches Pause"):
+        return
+    h.key("space")
+    speech.quiet()
+    if not h.check(player.move_to("Ergebnis push button.", "shift+Tab", 20), "German: Shift+Tab reaches 'Ergebnis'"):
+        return
+    mark = speech.mark()
+    h.key("space")
+    h.check(speech.wait("Schließen push button.", mark) is not None, "German: the results window, its 'Schließen'")
+    speech.quiet()
+    mark = speech.mark()
+    h.key("Tab")
+    speech.wait(re.compile(r"table with \d+ rows 10 columns\.?"), mark)
+    speech.quiet()
+    heard = speech.since(mark)
+    h.check("Ergebnistabelle. Richtig= 1 Aufgaben= 2." in heard, f"German: the grid with its totals: {heard}")
+    cells = [u for u in heard if re.search(r": \d+ richtig von \d+", u)]
+    h.check(len(cells) > 0, f"German: the grid's cells, 'richtig von': {cells[:2]}")
+

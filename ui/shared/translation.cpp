@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "translation.h"
+
+#include <memory>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include "engine/words.h"
+
+namespace korvane::translation {
+
+namespace {
+
+// The names a catalogue for this language may have, most specific first:
+// "pt-BR" gives pt_BR, then pt. A Traditional Chinese desktop (zh_TW) finds
+// no catalogue, rather than the Simplified one.
+QStringList candidates(const QString& language)
+{
+    QStringList names;
+    QString name = QLocale(language).name();  // "de_DE", "zh_CN"
+    QString given = language;
+    given.replace(QLatin1Char('-'), QLatin1Char('_'));
+    for (const QString& start : {given, name}) {
+        QString part = start;
+        while (!part.isEmpty()) {
+            if (!names.contains(part)) {
+                names << part;
+            }
+            const qsizetype cut = part.lastIndexOf(QLatin1Char('_'));
+            part = cut > 0 ? part.left(cut) : QString();
+        }
+    }
+    return names;
+}
+
+bool isEnglish(const QString& language)
+{
+    const QLocale locale(language);
+    return language == QLatin1String("C") || language.startsWith(QLatin1String("en")) ||
+           locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
+// The translators in use, owned here so that a new choice replaces them.
+std::vector<std::unique_ptr<QTranslator>>& installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+bool installFrom(const QString& file, const QString& dir)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, dir) || !QCoreApplication::installTranslator(translator.get())) {
+        return false;
+    }
+    installed().push_back(std::move(translator));
+    return true;
+}
+
+class QtWords final : public Translator {
+public:
+    std::string translate(const char* context, const char* source, int n) const override
+    {
+        return QCoreApplication::translate(context, source, nullptr, n).toStdString();
+    }
+};
+
+}  // namespace
+
+QStringList catalogueDirs()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QStringList dirs{programDir.filePath(QStringLiteral("../translations")),
+                     programDir.filePath(QStringLiteral("../share/korvane/translations"))};
+    dirs += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("korvane/translations"),
+                                      QStandardPaths::LocateDirectory);
+    return dirs;
+}
+
+QString install(const QStringList& languages, const QStringList& givenDirs)
+{
+    QStringList dirs = givenDirs;
+    for (const auto& translator : installed()) {
+        QCoreApplication::removeTranslator(translator.get());
+    }
+    installed().clear();
+
+    for (const QString& language : languages) {
+        if (isEnglish(language)) {
+            return {};  // the program's own words come first
+        }
+        if (dirs.isEmpty()) {
+            dirs = catalogueDirs();
+        }
+        for (const QString& name : candidates(language)) {
+            for (const QString& dir : dirs) {
+                if (!QFileInfo::exists(QDir(dir).filePath(QStringLiteral("korvane_%1.qm").arg(name))) ||
+                    !installFrom(QStringLiteral("korvane_") + name, dir)) {
+                    continue;
+                }
+                // Qt's own words (context menus of the text fields), where the
+                // system has them; Debian has none for some languages.
+                const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+                for (const QString& qtName : candidates(name)) {
+                    if (installFrom(QStringLiteral("qtbase_") + qtName, qtDir)) {
+                        break;
+                    }
+                }
+                return name;
+            }
+        }
+    }
+    return {};
+}
+
+bool translated() { return !installed().empty(); }
+
+void serveCore()
+{
+    static const QtWords words;
+    useTranslator(&words);
+}
+
+}  // namespace korvane::translation

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Korvane developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The program speaks the desktop's language, as Qt programs do: the first
+// of the desktop's languages (the LANGUAGE list, then the locale) that has a
+// translation, unless English comes first. English, C and languages without
+// a translation keep the program's own English words; nothing is loaded.
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace korvane::translation {
+
+// Where korvane_xx.qm files are looked for: beside the program in the build
+// tree, then in the installed data directory.
+QStringList catalogueDirs();
+
+// Loads and installs the program's translation, and Qt's own where the
+// system has one, for the first of `languages` (as QLocale::uiLanguages()
+// writes them) that the program is translated into. Any translation
+// installed before is removed first. Returns the catalogue's language
+// ("de", "pt_BR"), or an empty string when the words stay English. The
+// catalogues are looked for in `dirs`, or where catalogueDirs() says when
+// none are given (only once a language other than English comes up).
+QString install(const QStringList& languages = QLocale::system().uiLanguages(), const QStringList& dirs = {});
+
+// Whether a translation is installed: false while the words are English.
+bool translated();
+
+// Lets the toolkit-free core ask Qt for its words (through whatever
+// translation is installed at the time of asking).
+void serveCore();
+
+}  // namespace korvane::translation
