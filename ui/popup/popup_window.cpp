@@ -4,6 +4,7 @@
 
 #include "popup_window.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
