@@ -33,9 +33,7 @@ void Tallyquip::but_Click(int Index)
         }
         cap.setCaption("Wrong!");
         showpic(picture::kWrong);
-        tpop_.Load();
-        tpopHeadline_.setCaption(" ^.^ !! Wrong Answer !! ^.^ ");
-        tpop_.ShowModeless();
+        tpop_.showFeedback(" ^.^ !! Wrong Answer !! ^.^ ", Modality::Modeless);
     }
     organize();
 }

@@ -29,19 +29,10 @@ void Tallyquip::Timershock_Timer()
     countdown.setEnabled(false);
     showpic(picture::kTimeOut);
 
-    // The popup of an earlier wrong answer may still be open: close it, so
-    // the time-out comes up as one fresh popup that really waits.
-    if (tpop_.IsLoaded()) {
-        tpop_.Unload();
-    }
-    tpop_.Load();
-    tpopHeadline_.setCaption(" ^_^ !!Time Out!! ^_^ ");
+    // The window takes no input until the popup is gone.
     setInputBlocked(true);
-    tpop_.ShowModal();
+    tpop_.showFeedback(" ^_^ !!Time Out!! ^_^ ", Modality::Modal);
     setInputBlocked(false);
-    if (tpop_.IsLoaded()) {
-        tpop_.Unload();  // the wait is over however it ended
-    }
     if (closed_) {
         return;  // the window went away during the wait
     }

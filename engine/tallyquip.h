@@ -23,8 +23,9 @@
 
 #include "controls.h"
 #include "data.h"
+#include "feedback_popup.h"
 #include "random_source.h"
-#include "secondary_window.h"
+#include "results_sheet.h"
 #include "settings.h"
 
 namespace korvane {
@@ -50,9 +51,7 @@ class Tallyquip : public ControlWindow {
 public:
     static constexpr const char* kCaption = "Belquist:Korvane";
 
-    // The popup comes with its headline label, which the window writes
-    // before showing it.
-    Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline, SecondaryWindow& pf);
+    Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsSheet& pf);
     Tallyquip(const Tallyquip&) = delete;
     Tallyquip& operator=(const Tallyquip&) = delete;
 
@@ -125,9 +124,8 @@ private:
 
     Data& data_;
     RandomSource& random_;
-    SecondaryWindow& tpop_;
-    Label& tpopHeadline_;
-    SecondaryWindow& pf_;
+    FeedbackPopup& tpop_;
+    ResultsSheet& pf_;
     SettingsMemory settings_;
     bool closed_ = false;
 };

@@ -32,7 +32,7 @@ struct Rig {
     explicit Rig(bool script = false, bool load = true)
     {
         RandomSource& source = script ? static_cast<RandomSource&>(scripted) : seeded;
-        w = std::make_unique<Tallyquip>(data, source, tpop, tpop.Label1, pf);
+        w = std::make_unique<Tallyquip>(data, source, tpop, pf);
         tpop.setView(&tpopView);
         pf.setView(&pfView);
         for (Timer* timer : w->timers()) {

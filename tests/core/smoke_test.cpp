@@ -16,7 +16,7 @@ TEST(Smoke, StartShowsAProblem)
     SeededRandom random(7);
     Tpop tpop(data);
     Pf pf(data);
-    Tallyquip w(data, random, tpop, tpop.Label1, pf);
+    Tallyquip w(data, random, tpop, pf);
     w.Form_Load();
     w.Start.click();
     EXPECT_NE(w.cap.Caption(), "Tallyquip");

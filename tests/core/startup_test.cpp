@@ -96,7 +96,7 @@ TEST(FormLoad, SeedsTheRandomSourceOnceAndDrawsNothing)
     Data data;
     Tpop tpop(data);
     Pf pf(data);
-    Tallyquip w(data, random, tpop, tpop.Label1, pf);
+    Tallyquip w(data, random, tpop, pf);
     w.Form_Load();
     EXPECT_EQ(random.seeds, 1);
     EXPECT_EQ(random.draws, 0);

@@ -48,7 +48,7 @@ private:
     SeededRandom random_;
     Tpop tpop_{data_};
     Pf pf_{data_};
-    Tallyquip model_{data_, random_, tpop_, tpop_.Label1, pf_};
+    Tallyquip model_{data_, random_, tpop_, pf_};
     WindowHost popupHost_ = hostOf<PopupWindow>(tpop_);
     WindowHost resultsHost_ = hostOf<ResultsWindow>(pf_);
     MainWindow mainWindow_{model_};

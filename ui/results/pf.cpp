@@ -48,6 +48,12 @@ void Pf::show20_Click() { drawPage(2); }
 
 void Pf::okclose_Click() { Unload(); }
 
+void Pf::showResults()
+{
+    Load();
+    ShowModeless();
+}
+
 void Pf::place(int number, int left, int top)
 {
     dt.MoveTo(number < 10 ? left + 100 : left, top);

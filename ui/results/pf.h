@@ -17,6 +17,7 @@
 #include "drawing_area.h"
 #include "engine/controls.h"
 #include "engine/data.h"
+#include "engine/results_sheet.h"
 #include "engine/secondary_window.h"
 
 namespace korvane {
@@ -33,7 +34,7 @@ struct GridReading {
     bool operator==(const GridReading&) const = default;
 };
 
-class Pf final : public SecondaryWindow {
+class Pf final : public SecondaryWindow, public ResultsSheet {
 public:
     static constexpr const char* kCaption = "ScoreResults";
 
@@ -48,6 +49,7 @@ public:
     void show10_Click();
     void show20_Click();
     void okclose_Click();
+    void showResults() override;
     // Writes one number on dt: one column further right when it is a single
     // digit, so the digits line up.
     void place(int number, int left, int top);
