@@ -29,11 +29,10 @@ ResultsWindow::ResultsWindow(Pf& model)
     setPalette(grey);
     setAutoFillBackground(true);
 
-    auto* dt = new DrawingWidget(model.dt, this);
+    auto* dt = new DrawingWidget(model.dt, model.shownPage(), this);
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
     dt->setAccessibleName(QStringLiteral("Results grid"));
-    dt->readAsGrid([&model]() -> const GridReading& { return model.reading(); });
 
     auto button = [this](CommandButton& control, layout::Twips box) {
         auto* widget = new QPushButton(this);
