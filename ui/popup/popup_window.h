@@ -12,6 +12,9 @@
 
 #include "tpop.h"
 
+class QLabel;
+class QPushButton;
+
 namespace korvane {
 
 class PopupWindow : public QDialog {
@@ -31,6 +34,8 @@ private:
     void fitAnswerLine();
 
     Tpop& model_;
+    QLabel* answer_ = nullptr;   // child of this
+    QPushButton* ok_ = nullptr;  // child of this
 };
 
 }  // namespace korvane
