@@ -15,8 +15,8 @@
 //   startup.cpp       Form_Load, Getpref, stateall, Start_Click
 //   clocks.cpp        keeptime_Timer, countdown_Timer, Timershock_Timer, clear_Click
 //   pause.cpp         Stop_Click
-//   ui/main/settings_panel.cpp  Option1_Click, ck_Click, selectall_Click, unselect_Click
-//   ui/main/results_button.cpp  results_Click
+//   ui/main/model/settings_panel.cpp  Option1_Click, ck_Click, selectall_Click, unselect_Click
+//   ui/main/model/results_button.cpp  results_Click
 
 #include <optional>
 #include <string>

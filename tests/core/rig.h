@@ -11,8 +11,8 @@
 #include "engine/tallyquip.h"
 #include "engine/virtual_clock.h"
 #include "scripted_view.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 namespace korvane::testing {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/tallyquip.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 using namespace korvane;
 

@@ -11,8 +11,8 @@
 
 #include "draws.h"
 #include "rig.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 using namespace korvane;
 using korvane::testing::CkSpy;

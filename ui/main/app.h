@@ -11,9 +11,9 @@
 #include "engine/random_source.h"
 #include "engine/tallyquip.h"
 #include "main_window.h"
+#include "ui/popup/model/tpop.h"
 #include "ui/popup/popup_window.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/results/model/pf.h"
 #include "ui/results/results_window.h"
 #include "ui/shared/window_host.h"
 

@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "tpop.h"
+#include "model/tpop.h"
 
 class QLabel;
 class QPushButton;

@@ -13,8 +13,8 @@
 
 #include <QWidget>
 
-#include "drawing_area.h"
-#include "results_page.h"
+#include "model/drawing_area.h"
+#include "model/results_page.h"
 
 namespace korvane {
 

@@ -11,7 +11,7 @@
 
 #include <QWidget>
 
-#include "pf.h"
+#include "model/pf.h"
 
 namespace korvane {
 
