@@ -33,10 +33,8 @@ void Tallyquip::but_Click(int Index)
         }
         cap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Wrong!")));
         showpic(picture::kWrong);
-        tpop_.Load();
         //: The popup's headline after a wrong answer: keep the marks and blanks around the words.
-        tpopHeadline_.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", " ^.^ !! Wrong Answer !! ^.^ ")));
-        tpop_.ShowModeless();
+        tpop_.showFeedback(say(QT_TRANSLATE_NOOP("Tallyquip", " ^.^ !! Wrong Answer !! ^.^ ")), Modality::Modeless);
     }
     organize();
 }

@@ -30,20 +30,11 @@ void Tallyquip::Timershock_Timer()
     countdown.setEnabled(false);
     showpic(picture::kTimeOut);
 
-    // The popup of an earlier wrong answer may still be open: close it, so
-    // the time-out comes up as one fresh popup that really waits.
-    if (tpop_.IsLoaded()) {
-        tpop_.Unload();
-    }
-    tpop_.Load();
-    //: The popup's headline when the answer clock ran out: keep the marks and blanks around the words.
-    tpopHeadline_.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", " ^_^ !!Time Out!! ^_^ ")));
+    // The window takes no input until the popup is gone.
     setInputBlocked(true);
-    tpop_.ShowModal();
+    //: The popup's headline when the answer clock ran out: keep the marks and blanks around the words.
+    tpop_.showFeedback(say(QT_TRANSLATE_NOOP("Tallyquip", " ^_^ !!Time Out!! ^_^ ")), Modality::Modal);
     setInputBlocked(false);
-    if (tpop_.IsLoaded()) {
-        tpop_.Unload();  // the wait is over however it ended
-    }
     if (closed_) {
         return;  // the window went away during the wait
     }

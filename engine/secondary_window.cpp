@@ -55,7 +55,7 @@ void SecondaryWindow::Unload()
     visible_ = false;
     modal_ = false;
     if (view_ != nullptr) {
-        view_->destroyed();
+        view_->unloaded();
     }
     releaseObservers();  // the next Load makes a fresh view that binds them
 }

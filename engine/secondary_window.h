@@ -19,9 +19,9 @@ class WindowView {
 public:
     virtual ~WindowView() = default;
     virtual void created() = 0;       // make the window, hidden
-    virtual void destroyed() = 0;     // close and destroy it; this ends a modal wait
+    virtual void unloaded() = 0;      // close and destroy it; this ends a modal wait
     virtual void showModeless() = 0;  // show it and bring it to the front
-    virtual void runModal() = 0;      // show it and wait until destroyed() ends the wait
+    virtual void runModal() = 0;      // show it and wait until unloaded() ends the wait
 };
 
 class SecondaryWindow : public ControlWindow {

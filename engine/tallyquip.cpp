@@ -59,7 +59,7 @@ std::vector<std::string> shockTimeItems()
 
 }  // namespace
 
-Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline, SecondaryWindow& pf)
+Tallyquip::Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsSheet& pf)
     : but([this](int i) { return std::make_unique<CommandButton>(*this, indexed("but", i), std::to_string(i + 1)); }),
       ck([this](int i) { return std::make_unique<CheckBox>(*this, indexed("ck", i), i < 10 ? 1 : 0); }),
       maxtime(*this, "maxtime", "Maxtime", maxtimeItems()),
@@ -72,7 +72,6 @@ Tallyquip::Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, La
       data_(data),
       random_(random),
       tpop_(tpop),
-      tpopHeadline_(tpopHeadline),
       pf_(pf)
 {
     for (int i = 0; i < but.count(); ++i) {

@@ -16,16 +16,17 @@
 //   clocks.cpp        keeptime_Timer, countdown_Timer, Timershock_Timer, clear_Click
 //   pause.cpp         Stop_Click
 //   typed_answer.cpp  answers typed from the keyboard (typed)
-//   ui/main/settings_panel.cpp  Option1_Click, ck_Click, selectall_Click, unselect_Click
-//   ui/main/results_button.cpp  results_Click
+//   ui/main/model/settings_panel.cpp  Option1_Click, ck_Click, selectall_Click, unselect_Click
+//   ui/main/model/results_button.cpp  results_Click
 
 #include <optional>
 #include <string>
 
 #include "controls.h"
 #include "data.h"
+#include "feedback_popup.h"
 #include "random_source.h"
-#include "secondary_window.h"
+#include "results_sheet.h"
 #include "settings.h"
 #include "typed_answer.h"
 #include "words.h"
@@ -53,9 +54,7 @@ class Tallyquip : public ControlWindow {
 public:
     static constexpr const char* kCaption = "Belquist:Korvane";
 
-    // The popup comes with its headline label, which the window writes
-    // before showing it.
-    Tallyquip(Data& data, RandomSource& random, SecondaryWindow& tpop, Label& tpopHeadline, SecondaryWindow& pf);
+    Tallyquip(Data& data, RandomSource& random, FeedbackPopup& tpop, ResultsSheet& pf);
     Tallyquip(const Tallyquip&) = delete;
     Tallyquip& operator=(const Tallyquip&) = delete;
 
@@ -136,9 +135,8 @@ private:
 
     Data& data_;
     RandomSource& random_;
-    SecondaryWindow& tpop_;
-    Label& tpopHeadline_;
-    SecondaryWindow& pf_;
+    FeedbackPopup& tpop_;
+    ResultsSheet& pf_;
     SettingsMemory settings_;
     bool closed_ = false;
 };

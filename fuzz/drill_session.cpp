@@ -58,7 +58,7 @@ private:
 
 Session::Session(Input& input) : random_(input), tpop_(data_), pf_(data_)
 {
-    w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, tpop_.Label1, pf_);
+    w_ = std::make_unique<Tallyquip>(data_, random_, tpop_, pf_);
     for (Timer* timer : w_->timers()) {
         clock_.attach(*timer);
     }

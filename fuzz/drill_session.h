@@ -21,8 +21,8 @@
 #include "support/booking_check.h"
 #include "support/run_state_check.h"
 #include "tests/core/scripted_view.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 namespace korvane::fuzz {
 

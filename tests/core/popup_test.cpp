@@ -233,3 +233,50 @@ TEST(PopupFromTheDrill, EachWrongAnswerShowsTheMissedFactInOneModelessPopup)
     EXPECT_EQ(r.tpop.creations(), 2);
     EXPECT_EQ(r.tpop.giveanswer.Caption(), expectedLine(1, missed));
 }
+
+// A time-out's popup is made once and unloaded once, whatever ends its wait;
+// one still open from a miss is unloaded before the fresh one is made.
+struct TimeOutCase {
+    const char* name;
+    bool missFirst;
+    enum { kNothing, kOk, kFrame } dismissal;
+    std::vector<std::string> calls;
+    friend void PrintTo(const TimeOutCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TimeOutPopupLife : public ::testing::TestWithParam<TimeOutCase> {};
+
+TEST_P(TimeOutPopupLife, IsUnloadedOnceWhenTheWaitEnds)
+{
+    const TimeOutCase& c = GetParam();
+    Rig r;
+    r.tpopView.duringModal = [&] {
+        if (c.dismissal == TimeOutCase::kOk) {
+            r.tpop.kill.click();
+        } else if (c.dismissal == TimeOutCase::kFrame) {
+            r.tpop.Unload();
+        }
+    };
+    r->Start.click();
+    if (c.missFirst) {
+        r.clock.advance(1000);
+        r.wrongButton().click();
+    }
+    r.clock.advance(7000);
+    EXPECT_EQ(r.tpopView.calls, c.calls);
+    EXPECT_FALSE(r.tpop.IsLoaded());
+    EXPECT_FALSE(r->inputBlocked());
+}
+
+const std::vector<std::string> kOneModalLife{"created", "runModal", "destroyed"};
+
+INSTANTIATE_TEST_SUITE_P(Waits, TimeOutPopupLife,
+                         ::testing::Values(TimeOutCase{"Ok", false, TimeOutCase::kOk, kOneModalLife},
+                                           TimeOutCase{"Frame", false, TimeOutCase::kFrame, kOneModalLife},
+                                           TimeOutCase{"WaitEndsByItself", false, TimeOutCase::kNothing, kOneModalLife},
+                                           TimeOutCase{"AfterAMiss",
+                                                       true,
+                                                       TimeOutCase::kOk,
+                                                       {"created", "showModeless", "destroyed", "created", "runModal",
+                                                        "destroyed"}}),
+                         [](const auto& info) { return std::string(info.param.name); });

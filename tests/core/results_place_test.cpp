@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/results/pf.h"
+#include "ui/results/model/pf.h"
 
 using namespace korvane;
 

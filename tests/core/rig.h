@@ -11,8 +11,8 @@
 #include "engine/tallyquip.h"
 #include "engine/virtual_clock.h"
 #include "scripted_view.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 namespace korvane::testing {
 
@@ -32,7 +32,7 @@ struct Rig {
     explicit Rig(bool script = false, bool load = true)
     {
         RandomSource& source = script ? static_cast<RandomSource&>(scripted) : seeded;
-        w = std::make_unique<Tallyquip>(data, source, tpop, tpop.Label1, pf);
+        w = std::make_unique<Tallyquip>(data, source, tpop, pf);
         tpop.setView(&tpopView);
         pf.setView(&pfView);
         for (Timer* timer : w->timers()) {

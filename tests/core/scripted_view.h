@@ -30,7 +30,7 @@ struct ScriptedView : WindowView {
             whenCreated();
         }
     }
-    void destroyed() override { calls.emplace_back("destroyed"); }
+    void unloaded() override { calls.emplace_back("destroyed"); }
     void showModeless() override { calls.emplace_back("showModeless"); }
     void runModal() override
     {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/tallyquip.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 using namespace korvane;
 
@@ -16,7 +16,7 @@ TEST(Smoke, StartShowsAProblem)
     SeededRandom random(7);
     Tpop tpop(data);
     Pf pf(data);
-    Tallyquip w(data, random, tpop, tpop.Label1, pf);
+    Tallyquip w(data, random, tpop, pf);
     w.Form_Load();
     w.Start.click();
     EXPECT_NE(w.cap.Caption(), "Tallyquip");

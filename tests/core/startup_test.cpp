@@ -11,8 +11,8 @@
 
 #include "draws.h"
 #include "rig.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/popup/model/tpop.h"
+#include "ui/results/model/pf.h"
 
 using namespace korvane;
 using korvane::testing::CkSpy;
@@ -96,7 +96,7 @@ TEST(FormLoad, SeedsTheRandomSourceOnceAndDrawsNothing)
     Data data;
     Tpop tpop(data);
     Pf pf(data);
-    Tallyquip w(data, random, tpop, tpop.Label1, pf);
+    Tallyquip w(data, random, tpop, pf);
     w.Form_Load();
     EXPECT_EQ(random.seeds, 1);
     EXPECT_EQ(random.draws, 0);

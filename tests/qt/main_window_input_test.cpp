@@ -19,7 +19,7 @@
 #include "qt_test_support.h"
 #include "ui/main/app.h"
 #include "ui/main/chime.h"
-#include "ui/popup/tpop.h"
+#include "ui/popup/model/tpop.h"
 
 using korvane::App;
 using korvane::qttest::named;

@@ -7,6 +7,8 @@
 // settings, choices, timers) is in main_window_startup_test.cpp.
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +50,7 @@ private slots:
     void nothingButTheButtonsAndSettingsTakesFocus_data();
     void nothingButTheButtonsAndSettingsTakesFocus();
     void noButtonIsADefaultButton();
+    void aControlLeftOutOfTheLayoutIsReportedAsTheWindowIsMade();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -348,6 +351,23 @@ void MainWindowLayoutTest::noButtonIsADefaultButton()
     for (QPushButton* button : window().findChildren<QPushButton*>()) {
         QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
     }
+}
+
+void MainWindowLayoutTest::aControlLeftOutOfTheLayoutIsReportedAsTheWindowIsMade()
+{
+    QVERIFY(app_->mainWindow().unplaced().empty());
+
+    korvane::Data data;
+    korvane::SeededRandom random;
+    korvane::Tpop tpop{data};
+    korvane::Pf pf{data};
+    korvane::Tallyquip model{data, random, tpop, pf};
+    // A control added to the model that the window does not lay out.
+    const korvane::Label extra{model, "extra", "Extra"};
+    QTest::ignoreMessage(QtCriticalMsg, "Controls left out of the main window's layout: extra");
+    const korvane::MainWindow window(model);
+    QCOMPARE(window.unplaced(), std::vector<std::string>{"extra"});
+    QVERIFY(!window.findChild<QWidget*>(QStringLiteral("extra")));
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

@@ -36,7 +36,7 @@ private slots:
     void theResultsWindowIsNamedAndItsGridReadAsLines();
     void theGridIsATableOfFactsWithHeaders();
     void arrowKeysMoveTheCurrentCellAndNothingOnScreen();
-    void aDrawingIsReadRowByRowLeftToRight();
+    void theGridReadsItsPageNotTheTextDrawn();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -137,13 +137,34 @@ void ResultsAccessibilityTest::arrowKeysMoveTheCurrentCellAndNothingOnScreen()
     QVERIFY(grid->hasFocus());
 }
 
-void ResultsAccessibilityTest::aDrawingIsReadRowByRowLeftToRight()
+void ResultsAccessibilityTest::theGridReadsItsPageNotTheTextDrawn()
 {
-    const std::vector<korvane::TextPlacement> items{
-        {700, 300, " 3 "}, {0, 300, " 1 "}, {1000, 300, "/"}, {0, 0, "   top  "}, {0, 900, " "}, {1300, 300, " 5 "},
-    };
-    QCOMPARE(korvane::readOut(items), QStringLiteral("top\n1 3 / 5"));
-    QCOMPARE(korvane::readOut({}), QString());
+    korvane::Data data;
+    data.optype = korvane::optype::kSubtraction;
+    data.numsel(3) = 1;
+    data.numsel(7) = 1;
+    data.facts(5) = korvane::Fact{12, 7, 5, -1, 2, 1};
+    data.totalright = 2;
+    data.totalprobs = 3;
+    const korvane::ResultsPage page(data, 2);
+    korvane::ControlWindow form;
+    korvane::DrawingArea area(form, "dt");
+    area.WriteLine("text drawn by no page");
+    korvane::DrawingWidget grid(area, page, nullptr);
+
+    QAccessibleTableInterface* table = accessible(&grid)->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->columnCount(), 10);
+    // Row 7 under column 12 of a subtraction: 12 - 7.
+    QCOMPARE(table->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("12 - 7: 2 right of 3"));
+    QCOMPARE(table->cellAt(0, 1)->text(QAccessible::Name), QStringLiteral("0 right of 0"));
+    QCOMPARE(table->cellAt(1, 1)->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name),
+             QStringLiteral("12"));
+    QCOMPARE(table->cellAt(1, 1)->tableCellInterface()->rowHeaderCells().first()->text(QAccessible::Name),
+             QStringLiteral("7"));
+    QTRY_COMPARE(descriptionOf(&grid),
+                 QStringLiteral("Numbers 11 thru 20 Key:Correct / Total\nTotal Right= 2 Total Problems= 3"));
 }
 
 QTEST_MAIN(ResultsAccessibilityTest)

@@ -11,9 +11,9 @@
 #include "engine/random_source.h"
 #include "engine/tallyquip.h"
 #include "main_window.h"
+#include "ui/popup/model/tpop.h"
 #include "ui/popup/popup_window.h"
-#include "ui/popup/tpop.h"
-#include "ui/results/pf.h"
+#include "ui/results/model/pf.h"
 #include "ui/results/results_window.h"
 #include "ui/shared/window_host.h"
 
@@ -48,7 +48,7 @@ private:
     SeededRandom random_;
     Tpop tpop_{data_};
     Pf pf_{data_};
-    Tallyquip model_{data_, random_, tpop_, tpop_.Label1, pf_};
+    Tallyquip model_{data_, random_, tpop_, pf_};
     WindowHost popupHost_ = hostOf<PopupWindow>(tpop_);
     WindowHost resultsHost_ = hostOf<ResultsWindow>(pf_);
     MainWindow mainWindow_{model_};

@@ -5,8 +5,6 @@
 #include "main_layout.h"
 
 #include <array>
-#include <stdexcept>
-#include <string>
 
 namespace korvane::layout {
 
@@ -76,14 +74,14 @@ constexpr std::array kMainWindow{
 
 std::span<const Place> mainWindow() { return kMainWindow; }
 
-const Place& mainPlace(std::string_view name)
+const Place* mainPlace(std::string_view name)
 {
     for (const Place& place : kMainWindow) {
         if (place.name == name) {
-            return place;
+            return &place;
         }
     }
-    throw std::out_of_range("no place for control " + std::string(name));
+    return nullptr;
 }
 
 }  // namespace korvane::layout

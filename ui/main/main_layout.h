@@ -24,7 +24,8 @@ inline constexpr int kMainClientWidth = 10410;
 inline constexpr int kMainClientHeight = 6930;
 
 std::span<const Place> mainWindow();
-// The entry for one control; throws std::out_of_range for an unknown name.
-const Place& mainPlace(std::string_view name);
+// The entry for one control, or null when the table has none: the window
+// reports such a control as it is made.
+const Place* mainPlace(std::string_view name);
 
 }  // namespace korvane::layout

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStringList>
 
 #include "chime.h"
 #include "frame_box.h"
@@ -45,19 +47,30 @@ QString qtName(std::string_view name) { return QString::fromUtf8(name.data(), st
 // the texts marked below.
 QString say(std::string_view source) { return QCoreApplication::translate("MainWindow", source.data()); }
 
-// A child widget named after its control, at the control's place.
+}  // namespace
+
+// A child widget named after its control, at its place in the layout.
 template <typename W>
-W* placed(QWidget* container, std::string_view name)
+W* MainWindow::placed(QWidget* container, std::string_view name)
 {
     auto* widget = new W(container);
     widget->setObjectName(qtName(name));
-    widget->setGeometry(layout::pixels(layout::mainPlace(name).box));
+    placedNames_.emplace_back(name);
+    placedWidgets_.push_back(widget);
+    if (const layout::Place* place = layout::mainPlace(name)) {
+        widget->setGeometry(layout::pixels(place->box));
+        if (place->tab >= 0) {
+            tabPlaces_.emplace_back(place->tab, widget);
+        }
+    } else {
+        unplaced_.emplace_back(name);
+    }
     return widget;
 }
 
 // Labels are opaque, borderless, wrap at blanks and clip at their height;
 // their text sits at the top.
-QLabel* label(QWidget* container, std::string_view name, Qt::Alignment horizontal)
+QLabel* MainWindow::label(QWidget* container, std::string_view name, Qt::Alignment horizontal)
 {
     auto* widget = placed<QLabel>(container, name);
     widget->setAutoFillBackground(true);
@@ -69,44 +82,26 @@ QLabel* label(QWidget* container, std::string_view name, Qt::Alignment horizonta
     return widget;
 }
 
+namespace {
+
 // Labels that name other controls; the drill never writes to them. A
 // label that names one combo box also gives it its accessible name.
 struct FixedLabel {
     std::string_view name;
     std::string_view caption;
     bool inTimeFrame;
-    std::string_view combo = {};
+    ComboBox Tallyquip::*combo = nullptr;
 };
 
 constexpr std::array kFixedLabels{
     FixedLabel{"L1to5", "    1        2         3         4        5", false},
     FixedLabel{"Lplusten", " +10", false},
     FixedLabel{"L610", "    6         7        8         9       10 ", false},
-    FixedLabel{"Lmaxtime", QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), true, "maxtime"},
-    FixedLabel{"Lmaxnumber", QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), true, "MaxNum"},
-    FixedLabel{"Label1", QT_TRANSLATE_NOOP("MainWindow", "Wrong"), true, "wrongnum"},
-    FixedLabel{"Label2", QT_TRANSLATE_NOOP("MainWindow", "Right"), true, "NumRepeat"},
-    FixedLabel{"Label3", QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), true, "ShockTime"},
-};
-
-// What a screen reader calls the controls whose caption says little or
-// nothing when read out: the number boxes have none, the operations are
-// signs, the pictures have no text.
-struct SpokenName {
-    std::string_view control;
-    std::string_view name;
-};
-
-constexpr std::array kSpokenNames{
-    SpokenName{"ck(10)", QT_TRANSLATE_NOOP("MainWindow", "Plus ten")},
-    SpokenName{"Option1(0)", QT_TRANSLATE_NOOP("MainWindow", "Addition")},
-    SpokenName{"Option1(1)", QT_TRANSLATE_NOOP("MainWindow", "Subtraction")},
-    SpokenName{"Option1(2)", QT_TRANSLATE_NOOP("MainWindow", "Multiplication")},
-    SpokenName{"pic(0)", QT_TRANSLATE_NOOP("MainWindow", "Belquist logo")},
-    SpokenName{"pic(1)", QT_TRANSLATE_NOOP("MainWindow", "Three question marks")},
-    SpokenName{"pic(2)", QT_TRANSLATE_NOOP("MainWindow", "Smiling face")},
-    SpokenName{"pic(3)", QT_TRANSLATE_NOOP("MainWindow", "Surprised face")},
-    SpokenName{"scor", QT_TRANSLATE_NOOP("MainWindow", "Chime")},
+    FixedLabel{"Lmaxtime", QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), true, &Tallyquip::maxtime},
+    FixedLabel{"Lmaxnumber", QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), true, &Tallyquip::MaxNum},
+    FixedLabel{"Label1", QT_TRANSLATE_NOOP("MainWindow", "Wrong"), true, &Tallyquip::wrongnum},
+    FixedLabel{"Label2", QT_TRANSLATE_NOOP("MainWindow", "Right"), true, &Tallyquip::NumRepeat},
+    FixedLabel{"Label3", QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), true, &Tallyquip::ShockTime},
 };
 
 }  // namespace
@@ -134,6 +129,7 @@ MainWindow::MainWindow(Tallyquip& model)
     timeOnRequest();
     orderTabs();
     keepCaptionsWhole();
+    checkLayout();
 
     // Nothing is laid out again on a resize: every control keeps its place.
     placeCentred(*this, layout::pixels({0, 0, layout::kMainClientWidth, layout::kMainClientHeight}).size());
@@ -186,7 +182,8 @@ void MainWindow::buildLabels()
 
     for (const FixedLabel& fixed : kFixedLabels) {
         QLabel* widget = label(fixed.inTimeFrame ? timeFrame_ : valueFrame_, fixed.name, Qt::AlignLeft);
-        widget->setText(fixed.combo.empty() ? qtName(fixed.caption) : say(fixed.caption));
+        widget->setText(fixed.combo == nullptr ? qtName(fixed.caption) : say(fixed.caption));
+        fixedLabels_.push_back(widget);
     }
 }
 
@@ -233,9 +230,10 @@ void MainWindow::buildSettings()
     for (int i = 0; i < model_.ck.count(); ++i) {
         auto* box = placed<QCheckBox>(valueFrame_, model_.ck(i).name());
         binding::bindCheckBox(model_.ck(i), *box);
+        ck_.at(static_cast<std::size_t>(i)) = box;
     }
 
-    auto radios = [](QWidget* container, OptionGroup& group) {
+    auto radios = [this](QWidget* container, OptionGroup& group) {
         std::vector<QRadioButton*> widgets;
         for (int i = 0; i < group.count(); ++i) {
             auto* radio = placed<QRadioButton>(container, group(i).name());
@@ -245,11 +243,12 @@ void MainWindow::buildSettings()
             widgets.push_back(radio);
         }
         binding::bindOptionGroup(group, widgets);
+        return widgets;
     };
     radios(timeFrame_, model_.setp);
     // The operation choice belongs to the window, drawn above the Time
     // frame and never grouped with the end-mode buttons inside it.
-    radios(this, model_.Option1);
+    option1_ = radios(this, model_.Option1);
 
     for (ComboBox* model : {&model_.maxtime, &model_.MaxNum, &model_.wrongnum, &model_.NumRepeat, &model_.ShockTime}) {
         auto* combo = placed<QComboBox>(timeFrame_, model->name());
@@ -258,6 +257,7 @@ void MainWindow::buildSettings()
         // Typed text stays exactly as typed: no completion from the list.
         combo->setCompleter(nullptr);
         binding::bindComboBox(*model, *combo);
+        combos_.emplace_back(model, combo);
     }
 }
 
@@ -272,14 +272,13 @@ void MainWindow::buildPictures()
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::NoFocus);
         binding::bindPicture(model_.pic(i), *picture);
+        pic_.at(static_cast<std::size_t>(i)) = picture;
     }
 }
 
 void MainWindow::buildSound()
 {
-    auto* holder = new SoundHolder(this);
-    holder->setObjectName(binding::toQt(model_.scor.name()));
-    holder->setGeometry(layout::pixels(layout::mainPlace(model_.scor.name()).box));
+    scor_ = placed<SoundHolder>(this, model_.scor.name());
 
     // Each play request sounds once.
     model_.scor.onPlay = [this] { sounds_->chime(); };
@@ -296,24 +295,41 @@ void MainWindow::buildTimers()
 void MainWindow::nameForScreenReaders()
 {
     for (int i = 0; i < 10; ++i) {
-        findChild<QWidget*>(qtName(model_.ck(i).name()))
-            ->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
+        ck_.at(static_cast<std::size_t>(i))->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
     }
-    for (const SpokenName& spoken : kSpokenNames) {
-        findChild<QWidget*>(qtName(spoken.control))->setAccessibleName(say(spoken.name));
+    // What a screen reader calls the controls whose caption says little or
+    // nothing when read out: the number boxes have none, the operations are
+    // signs, the pictures have no text.
+    const std::array<std::pair<QWidget*, const char*>, 9> kSpokenNames{{
+        {ck_[10], QT_TRANSLATE_NOOP("MainWindow", "Plus ten")},
+        {option1_.at(0), QT_TRANSLATE_NOOP("MainWindow", "Addition")},
+        {option1_.at(1), QT_TRANSLATE_NOOP("MainWindow", "Subtraction")},
+        {option1_.at(2), QT_TRANSLATE_NOOP("MainWindow", "Multiplication")},
+        {pic_[0], QT_TRANSLATE_NOOP("MainWindow", "Belquist logo")},
+        {pic_[1], QT_TRANSLATE_NOOP("MainWindow", "Three question marks")},
+        {pic_[2], QT_TRANSLATE_NOOP("MainWindow", "Smiling face")},
+        {pic_[3], QT_TRANSLATE_NOOP("MainWindow", "Surprised face")},
+        {scor_, QT_TRANSLATE_NOOP("MainWindow", "Chime")},
+    }};
+    for (const auto& [widget, name] : kSpokenNames) {
+        widget->setAccessibleName(say(name));
     }
     // A combo box is called by the label beside it; the text field inside,
     // which holds the focus, by the same name.
-    for (const FixedLabel& fixed : kFixedLabels) {
-        if (fixed.combo.empty()) {
+    for (std::size_t i = 0; i < kFixedLabels.size(); ++i) {
+        const FixedLabel& fixed = kFixedLabels[i];
+        if (fixed.combo == nullptr) {
             continue;
         }
-        auto* label = findChild<QLabel*>(qtName(fixed.name));
-        auto* combo = findChild<QComboBox*>(qtName(fixed.combo));
-        label->setBuddy(combo);
-        combo->setAccessibleName(say(fixed.caption));
-        if (QLineEdit* field = combo->lineEdit()) {
-            field->setAccessibleName(say(fixed.caption));
+        for (const auto& [model, combo] : combos_) {
+            if (model != &(model_.*fixed.combo)) {
+                continue;
+            }
+            fixedLabels_.at(i)->setBuddy(combo);
+            combo->setAccessibleName(say(fixed.caption));
+            if (QLineEdit* field = combo->lineEdit()) {
+                field->setAccessibleName(say(fixed.caption));
+            }
         }
     }
 }
@@ -332,7 +348,7 @@ void MainWindow::timeOnRequest()
 void MainWindow::keepCaptionsWhole()
 {
     // Every caption, fixed or written by the drill, in whatever language.
-    for (QWidget* widget : findChildren<QWidget*>()) {
+    for (QWidget* widget : placedWidgets_) {
         if (qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QAbstractButton*>(widget) != nullptr) {
             captionfit::keepWhole(*widget);
         }
@@ -342,18 +358,8 @@ void MainWindow::keepCaptionsWhole()
 void MainWindow::orderTabs()
 {
     std::vector<std::pair<int, QWidget*>> order;
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty()) {
-            continue;
-        }
-        const std::string name = widget->objectName().toStdString();
-        const auto places = layout::mainWindow();
-        const auto place =
-            std::find_if(places.begin(), places.end(), [&](const layout::Place& p) { return p.name == name; });
-        if (place != places.end() && place->tab >= 0) {
-            order.emplace_back(place->tab, widget);
-        }
-    }
+    std::copy_if(tabPlaces_.begin(), tabPlaces_.end(), std::back_inserter(order),
+                 [](const auto& entry) { return entry.second->focusPolicy() != Qt::NoFocus; });
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
@@ -361,6 +367,24 @@ void MainWindow::orderTabs()
     // Reset has the lowest place: the focus starts there.
     if (!order.empty()) {
         order.front().second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::checkLayout()
+{
+    // Every control of the model has a widget at its place; one left out
+    // would be missing from the window without a word.
+    for (const Control* control : model_.controls()) {
+        if (std::find(placedNames_.begin(), placedNames_.end(), control->name()) == placedNames_.end()) {
+            unplaced_.push_back(control->name());
+        }
+    }
+    if (!unplaced_.empty()) {
+        QStringList names;
+        for (const std::string& name : unplaced_) {
+            names << binding::toQt(name);
+        }
+        qCritical("Controls left out of the main window's layout: %s", qPrintable(names.join(QStringLiteral(", "))));
     }
 }
 

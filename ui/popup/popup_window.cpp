@@ -62,7 +62,7 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     // Read out as its words: "Wrong Answer", "Time Out".
     binding::bindLabel(model.Label1, *headline, binding::Speech::words());
 
-    QLabel* answer = label(this, model.giveanswer.name(), kAnswerBox);
+    QLabel* answer = answer_ = label(this, model.giveanswer.name(), kAnswerBox);
     answer->setFont(fonts::arial(kAnswerPoints));
     colours::paint(*answer, colours::System::TitleText);
     // A fixed name of two words: a screen reader reads the line once, with
@@ -71,7 +71,7 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     binding::bindLabel(model.giveanswer, *answer,
                        binding::Speech::described(QCoreApplication::translate("PopupWindow", "Right answer")));
 
-    auto* ok = new QPushButton(this);
+    auto* ok = ok_ = new QPushButton(this);
     ok->setObjectName(binding::toQt(model.kill.name()));
     ok->setGeometry(layout::pixels({240, 1800, 4215, 1335}));
     ok->setFont(fonts::arial(24));
@@ -103,22 +103,18 @@ void PopupWindow::beforeShow()
     // The headline and the answer line are complete once the popup is
     // shown; OK, which takes the focus, carries both, so a screen reader
     // says them with it.
-    if (auto* ok = findChild<QPushButton*>(binding::toQt(model_.kill.name()))) {
-        const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
-        const QString line = binding::toQt(model_.giveanswer.Caption());
-        const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
-        if (ok->accessibleDescription() != description) {
-            ok->setAccessibleDescription(description);
-        }
+    const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
+    const QString line = binding::toQt(model_.giveanswer.Caption());
+    const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
+    if (ok_->accessibleDescription() != description) {
+        ok_->setAccessibleDescription(description);
     }
     fitAnswerLine();
 }
 
 void PopupWindow::fitAnswerLine()
 {
-    if (auto* answer = findChild<QLabel*>(binding::toQt(model_.giveanswer.name()))) {
-        answer->setFont(fittedOnOneLine(answer->text(), fonts::arial(kAnswerPoints), answer->contentsRect().size()));
-    }
+    answer_->setFont(fittedOnOneLine(answer_->text(), fonts::arial(kAnswerPoints), answer_->contentsRect().size()));
 }
 
 }  // namespace korvane

@@ -10,7 +10,10 @@
 
 #include <QDialog>
 
-#include "tpop.h"
+#include "model/tpop.h"
+
+class QLabel;
+class QPushButton;
 
 namespace korvane {
 
@@ -31,6 +34,8 @@ private:
     void fitAnswerLine();
 
     Tpop& model_;
+    QLabel* answer_ = nullptr;   // child of this
+    QPushButton* ok_ = nullptr;  // child of this
 };
 
 }  // namespace korvane

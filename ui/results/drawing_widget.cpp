@@ -5,9 +5,6 @@
 #include "drawing_widget.h"
 
 #include <algorithm>
-#include <map>
-#include <utility>
-#include <vector>
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -23,27 +20,8 @@
 
 namespace korvane {
 
-QString readOut(const std::vector<TextPlacement>& items)
-{
-    std::map<int, std::vector<std::pair<int, QString>>> rows;
-    for (const TextPlacement& item : items) {
-        rows[item.top].emplace_back(item.left, binding::toQt(item.text));
-    }
-    QStringList lines;
-    for (auto& [top, row] : rows) {
-        std::stable_sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        QStringList words;
-        for (const auto& [left, text] : row) {
-            words << text;
-        }
-        if (const QString line = words.join(QLatin1Char(' ')).simplified(); !line.isEmpty()) {
-            lines << line;
-        }
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-DrawingWidget::DrawingWidget(DrawingArea& model, QWidget* parent) : QWidget(parent), model_(model)
+DrawingWidget::DrawingWidget(DrawingArea& model, const ResultsPage& page, QWidget* parent)
+    : QWidget(parent), model_(model), page_(page)
 {
     setObjectName(binding::toQt(model.name()));
     setAutoFillBackground(true);
@@ -56,6 +34,7 @@ DrawingWidget::DrawingWidget(DrawingArea& model, QWidget* parent) : QWidget(pare
             view->describeLater();
         }
     });
+    useGridAccessibility(*this);
     describeLater();
 }
 
@@ -68,34 +47,23 @@ void DrawingWidget::describeLater()
     describePending_ = true;
     QTimer::singleShot(0, this, [this] {
         describePending_ = false;
-        // Read as a table, the cells speak for themselves: the description
-        // is the footer, the key and the totals.
-        QString text = readOut(model_.items());
-        if (reading() != nullptr) {
-            QStringList footer;
-            for (const std::string& line : reading()->footer) {
-                footer << binding::toQt(line).simplified();
-            }
-            text = footer.join(QLatin1Char('\n'));
-            row_ = std::clamp(row_, 0, std::max(0, static_cast<int>(reading()->rowHeaders.size()) - 1));
+        // The cells speak for themselves: the description is the footer,
+        // the key and the totals.
+        QStringList footer;
+        if (page_.number() != 0) {
+            footer << binding::toQt(page_.key()).simplified() << binding::toQt(page_.totals()).simplified();
         }
-        if (text != accessibleDescription()) {
+        row_ = std::clamp(row_, 0, std::max(0, page_.rowCount() - 1));
+        if (const QString text = footer.join(QLatin1Char('\n')); text != accessibleDescription()) {
             setAccessibleDescription(text);
         }
     });
 }
 
-void DrawingWidget::readAsGrid(std::function<const GridReading&()> words)
-{
-    reading_ = std::move(words);
-    useGridAccessibility(*this);
-    describeLater();
-}
-
 void DrawingWidget::keyPressEvent(QKeyEvent* event)
 {
-    const int rows = reading() != nullptr ? static_cast<int>(reading()->cells.size()) : 0;
-    const int columns = reading() != nullptr ? static_cast<int>(reading()->columnHeaders.size()) : 0;
+    const int rows = page_.rowCount();
+    const int columns = page_.columnCount();
     int row = row_;
     int column = column_;
     switch (event->key()) {
@@ -115,10 +83,6 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (reading() == nullptr) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
     event->accept();
     if (rows == 0 || row < 0 || row >= rows || column < 0 || column >= columns) {
         return;  // at the edge: stays, as in any table
@@ -131,14 +95,12 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
 void DrawingWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (reading() != nullptr) {
-        // After Qt has reported the focus on the table itself.
-        QTimer::singleShot(0, this, [this] {
-            if (hasFocus()) {
-                reportCurrentCell(*this);
-            }
-        });
-    }
+    // After Qt has reported the focus on the table itself.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) {
+            reportCurrentCell(*this);
+        }
+    });
 }
 
 int DrawingWidget::lineHeightTwips() const { return QFontMetrics(font()).height() * layout::kTwipsPerPixel; }

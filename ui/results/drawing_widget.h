@@ -6,34 +6,27 @@
 // The drawing area dt on screen: paints the model's text placements on every
 // paint event, so the drawing survives hiding and covering. A later window
 // takes the model over; the observer of one already gone does nothing.
-
-#include <functional>
-
-#include <vector>
+//
+// A screen reader reads it as a table: the results page it shows, whose
+// words are made from the page when asked for. The arrow keys move a
+// current cell, for screen readers only.
 
 #include <QWidget>
 
-#include "drawing_area.h"
-#include "pf.h"
+#include "model/drawing_area.h"
+#include "model/results_page.h"
 
 namespace korvane {
 
-// The drawing as a screen reader reads it: one line for each row of text,
-// left to right, blanks collapsed.
-QString readOut(const std::vector<TextPlacement>& items);
-
 class DrawingWidget : public QWidget {
 public:
-    DrawingWidget(DrawingArea& model, QWidget* parent);
+    // The page is the one the drawing shows; it outlives the widget.
+    DrawingWidget(DrawingArea& model, const ResultsPage& page, QWidget* parent);
 
     // The height of one line of the area's font, in twips.
     int lineHeightTwips() const;
 
-    // The drawing read as a table (null: read as lines of text). The arrow
-    // keys then move a current cell, for screen readers only.
-    // The words come from the model each time, made when first asked for.
-    void readAsGrid(std::function<const GridReading&()> words);
-    const GridReading* reading() const { return reading_ ? &reading_() : nullptr; }
+    const ResultsPage& page() const { return page_; }
     int currentRow() const { return row_; }
     int currentColumn() const { return column_; }
 
@@ -43,12 +36,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // The text of the drawing becomes the widget's accessible description.
+    // The page's key and totals become the widget's accessible description.
     void describeLater();
 
     DrawingArea& model_;
+    const ResultsPage& page_;
     bool describePending_ = false;
-    std::function<const GridReading&()> reading_;
     int row_ = 0;
     int column_ = 0;
 };

@@ -4,8 +4,6 @@
 
 #include "grid_accessible.h"
 
-#include <string>
-
 #include <QAccessible>
 
 #include "drawing_widget.h"
@@ -19,10 +17,8 @@ namespace {
 QAccessibleInterface* gridFactory(const QString& /*className*/, QObject* object)
 {
     auto* widget = dynamic_cast<DrawingWidget*>(object);
-    return widget != nullptr && widget->reading() != nullptr ? new GridAccessible(widget) : nullptr;
+    return widget != nullptr ? new GridAccessible(widget) : nullptr;
 }
-
-int count(const std::vector<std::string>& v) { return static_cast<int>(v.size()); }
 
 }  // namespace
 
@@ -38,8 +34,8 @@ public:
     }
     bool isValid() const override
     {
-        const GridReading* reading = table_.grid()->reading();
-        return reading != nullptr && row_ < count(reading->rowHeaders) && column_ < count(reading->columnHeaders);
+        const ResultsPage& page = table_.grid()->page();
+        return row_ < page.rowCount() && column_ < page.columnCount();
     }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table_.window(); }
@@ -55,15 +51,14 @@ public:
         if (t != QAccessible::Name || !isValid()) {
             return {};
         }
-        const GridReading& reading = *table_.grid()->reading();
-        const auto at = [](const std::vector<std::string>& v, int i) { return v[static_cast<std::size_t>(i)]; };
+        const ResultsPage& page = table_.grid()->page();
         if (row_ < 0) {
-            return binding::toQt(at(reading.columnHeaders, column_));
+            return binding::toQt(page.columnWords(column_));
         }
         if (column_ < 0) {
-            return binding::toQt(at(reading.rowHeaders, row_));
+            return binding::toQt(page.rowWords(row_));
         }
-        return binding::toQt(at(reading.cells[static_cast<std::size_t>(row_)], column_));
+        return binding::toQt(page.cellWords(row_, column_));
     }
 
     QAccessible::Role role() const override
@@ -90,9 +85,8 @@ public:
         if (!isValid()) {
             return {};
         }
-        const GridReading& reading = *table_.grid()->reading();
         const int left = column_ < 0 ? 0 : 700 * (column_ + 1);
-        const int top = row_ < 0 ? 0 : 200 * std::stoi(reading.rowHeaders[static_cast<std::size_t>(row_)]) + 100;
+        const int top = row_ < 0 ? 0 : 200 * table_.grid()->page().row(row_) + 100;
         const QRect box = layout::pixels({left, top, column_ < 0 ? 600 : 700, 200});
         return QRect(table_.grid()->mapToGlobal(box.topLeft()), box.size());
     }
@@ -167,24 +161,16 @@ void* GridAccessible::interface_cast(QAccessible::InterfaceType t)
 QString GridAccessible::text(QAccessible::Text t) const
 {
     const QString text = QAccessibleWidget::text(t);
-    const GridReading* reading = grid()->reading();
-    if (t != QAccessible::Name || reading == nullptr || reading->footer.empty()) {
+    const ResultsPage& page = grid()->page();
+    if (t != QAccessible::Name || page.number() == 0) {
         return text;
     }
-    return text + QStringLiteral(". ") + binding::toQt(reading->footer.back()).simplified();
+    return text + QStringLiteral(". ") + binding::toQt(page.totals()).simplified();
 }
 
-int GridAccessible::columnCount() const
-{
-    const GridReading* reading = grid()->reading();
-    return reading != nullptr ? count(reading->columnHeaders) : 0;
-}
+int GridAccessible::columnCount() const { return grid()->page().columnCount(); }
 
-int GridAccessible::rowCount() const
-{
-    const GridReading* reading = grid()->reading();
-    return reading != nullptr ? count(reading->rowHeaders) : 0;
-}
+int GridAccessible::rowCount() const { return grid()->page().rowCount(); }
 
 QString GridAccessible::columnDescription(int column) const
 {

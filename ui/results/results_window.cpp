@@ -29,11 +29,10 @@ ResultsWindow::ResultsWindow(Pf& model)
     colours::paint(*this, colours::System::ActiveBorder);
     setAutoFillBackground(true);
 
-    auto* dt = new DrawingWidget(model.dt, this);
+    auto* dt = new DrawingWidget(model.dt, model.shownPage(), this);
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
     dt->setAccessibleName(QCoreApplication::translate("ResultsWindow", "Results grid"));
-    dt->readAsGrid([&model]() -> const GridReading& { return model.reading(); });
 
     auto button = [this](CommandButton& control, layout::Twips box) {
         auto* widget = new QPushButton(this);
@@ -49,9 +48,10 @@ ResultsWindow::ResultsWindow(Pf& model)
     QPushButton* show20 = button(model.show20, {2520, 3480, 1935, 495});
     QPushButton* okclose = button(model.okclose, {6720, 3480, 1575, 495});
 
-    QWidget::setTabOrder(show10, okclose);
-    QWidget::setTabOrder(okclose, dt);
-    QWidget::setTabOrder(dt, show20);
+    tabOrder_ = {show10, okclose, dt, show20};
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
+        QWidget::setTabOrder(tabOrder_.at(i - 1), tabOrder_.at(i));
+    }
 
     const QSize client = layout::pixels({0, 0, 8580, 4035}).size();  // fixed: no resizing
     setFixedSize(client);
@@ -66,9 +66,8 @@ void ResultsWindow::beforeShow()
         return;
     }
     // The page buttons may be disabled.
-    for (const char* name : {"show10", "okclose", "dt", "show20"}) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        if (widget != nullptr && widget->isEnabled()) {
+    for (QWidget* widget : tabOrder_) {
+        if (widget->isEnabled()) {
             widget->setFocus(Qt::OtherFocusReason);
             break;
         }

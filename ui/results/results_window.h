@@ -7,9 +7,11 @@
 // model. A WindowHost makes a fresh one on each Load and closes and deletes
 // it on Unload.
 
+#include <array>
+
 #include <QWidget>
 
-#include "pf.h"
+#include "model/pf.h"
 
 namespace korvane {
 
@@ -25,6 +27,8 @@ public:
 
 private:
     EnterPressesButton* enterKey_;  // child of this
+    // Show 1-10, Close, the grid, Show 11-20: children of this.
+    std::array<QWidget*, 4> tabOrder_{};
 };
 
 }  // namespace korvane

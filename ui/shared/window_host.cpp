@@ -29,7 +29,7 @@ void WindowHost::created()
     window.installEventFilter(this);
 }
 
-void WindowHost::destroyed()
+void WindowHost::unloaded()
 {
     if (QWidget* window = window_.get()) {
         const bool held = FocusReturn::holdsFocus(*window);
@@ -93,7 +93,7 @@ void WindowHost::runModal()
         return;  // unloaded as it came up: nothing to wait for
     }
     // The nested loop of a modal dialog: the run clock and the window's own
-    // clicks are served until destroyed() ends it.
+    // clicks are served until unloaded() ends it.
     QEventLoop wait;
     modalWait_ = &wait;
     wait.exec(QEventLoop::DialogExec);

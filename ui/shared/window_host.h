@@ -46,7 +46,7 @@ public:
     QWidget* window() const { return window_.get(); }
 
     void created() override;
-    void destroyed() override;
+    void unloaded() override;
     void showModeless() override;
     void runModal() override;
 

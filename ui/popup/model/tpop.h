@@ -11,6 +11,7 @@
 
 #include "engine/controls.h"
 #include "engine/data.h"
+#include "engine/feedback_popup.h"
 #include "engine/secondary_window.h"
 #include "engine/words.h"
 
@@ -19,7 +20,7 @@ namespace korvane {
 // The answer line for a fact: "7 + 5 = 12", "14 - 6 = 8", "3 x 9 = 27".
 std::string answerLine(int optype, const Fact& fact);
 
-class Tpop final : public SecondaryWindow {
+class Tpop final : public SecondaryWindow, public FeedbackPopup {
 public:
     static constexpr const char* kCaption = "Belquist:MessageBox";
 
@@ -31,6 +32,8 @@ public:
 
     void Form_Load() override;
     void kill_Click();
+    // The headline goes on Label1, between Load and Show.
+    void showFeedback(const std::string& headline, Modality modality) override;
 
 private:
     void resetControls() override;

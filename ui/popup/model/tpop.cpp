@@ -26,4 +26,19 @@ void Tpop::resetControls()
 
 void Tpop::kill_Click() { Unload(); }
 
+void Tpop::showFeedback(const std::string& headline, Modality modality)
+{
+    const bool modal = modality == Modality::Modal;
+    if (modal && IsLoaded()) {
+        Unload();
+    }
+    Load();
+    Label1.setCaption(headline);
+    if (modal) {
+        ShowModal();
+    } else {
+        ShowModeless();
+    }
+}
+
 }  // namespace korvane

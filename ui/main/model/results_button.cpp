@@ -8,10 +8,6 @@
 
 namespace korvane {
 
-void Tallyquip::results_Click()
-{
-    pf_.Load();
-    pf_.ShowModeless();
-}
+void Tallyquip::results_Click() { pf_.showResults(); }
 
 }  // namespace korvane
