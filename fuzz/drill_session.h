@@ -17,9 +17,9 @@
 
 #include "drill_input.h"
 #include "engine/tallyquip.h"
-#include "engine/virtual_clock.h"
 #include "support/booking_check.h"
 #include "support/run_state_check.h"
+#include "support/virtual_clock.h"
 #include "tests/core/scripted_view.h"
 #include "ui/popup/tpop.h"
 #include "ui/results/pf.h"
