@@ -18,25 +18,6 @@ void SeededRandom::seedFromClock()
     engine_.seed(static_cast<std::uint64_t>(ticks));
 }
 
-void ScriptedRandom::pushDigits(std::initializer_list<int> digitsToDraw)
-{
-    // The middle of each tenth, so floor(value * 10) is exactly the digit.
-    for (int d : digitsToDraw) {
-        values_.push_back((d + 0.5) / 10.0);
-    }
-}
-
-double ScriptedRandom::next()
-{
-    ++drawn_;
-    if (values_.empty()) {
-        return 0.0;
-    }
-    const double value = values_.front();
-    values_.pop_front();
-    return value;
-}
-
 double clampUnit(double value)
 {
     if (!(value >= 0.0)) {  // negative or NaN

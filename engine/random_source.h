@@ -4,10 +4,9 @@
 
 #pragma once
 // Where the drill's random draws come from. The program uses a seeded
-// generator; tests hand in a script of values.
+// generator; tests hand in a script of values (tests/support/scripted_random.h).
 
 #include <cstdint>
-#include <deque>
 #include <random>
 
 namespace korvane {
@@ -30,24 +29,6 @@ public:
 
 private:
     std::mt19937_64 engine_;
-};
-
-// Plays back the given values in order; once they run out it keeps
-// returning 0. Seeding does nothing, so a test's script stays in force.
-class ScriptedRandom final : public RandomSource {
-public:
-    ScriptedRandom() = default;
-    explicit ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
-    void push(double value) { values_.push_back(value); }
-    void pushDigits(std::initializer_list<int> digitsToDraw);
-    double next() override;
-    void seedFromClock() override {}
-    std::size_t remaining() const { return values_.size(); }
-    std::size_t drawn() const { return drawn_; }
-
-private:
-    std::deque<double> values_;
-    std::size_t drawn_ = 0;
 };
 
 // rnd(): the source's value forced into [0, 1). Some generators can round

@@ -311,11 +311,7 @@ void Session::afterClose()
 void Session::checkDrill()
 {
     require(checks::windowState(w(), data_));
-    require(checks::poolAndStack(data_));
-    require(checks::counts(data_));
-    if (checks::tableBuilt(data_)) {
-        require(checks::factTable(data_));
-    }
+    require(table_.check(data_));
     require(data_.totalprobs == std::min(bookings_, kBookingCap), "totalprobs is not the number of bookings");
 }
 

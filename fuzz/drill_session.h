@@ -17,9 +17,10 @@
 
 #include "drill_input.h"
 #include "engine/tallyquip.h"
-#include "engine/virtual_clock.h"
 #include "support/booking_check.h"
 #include "support/run_state_check.h"
+#include "support/virtual_clock.h"
+#include "table_checks.h"
 #include "tests/core/scripted_view.h"
 #include "ui/popup/model/tpop.h"
 #include "ui/results/model/pf.h"
@@ -96,6 +97,7 @@ private:
     korvane::testing::ScriptedView tpopView_;
     VirtualClock clock_;
     std::unique_ptr<Tallyquip> w_;
+    TableChecks table_;
     // Copies of the drill state to compare with after a click, kept off the
     // stack: a Data is a few kilobytes, and a stack copy for every click
     // costs the address sanitizer more than the copy itself. Copies nest (a

@@ -14,8 +14,8 @@
 
 #include "engine/controls.h"
 #include "engine/data.h"
-#include "engine/virtual_clock.h"
 #include "rig.h"
+#include "support/virtual_clock.h"
 
 using namespace korvane;
 using korvane::testing::Rig;

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/random_source.h"
 #include "engine/tallyquip.h"
+#include "support/scripted_random.h"
 
 namespace korvane::testing {
 

@@ -9,8 +9,9 @@
 #include <memory>
 
 #include "engine/tallyquip.h"
-#include "engine/virtual_clock.h"
 #include "scripted_view.h"
+#include "support/scripted_random.h"
+#include "support/virtual_clock.h"
 #include "ui/popup/model/tpop.h"
 #include "ui/results/model/pf.h"
 

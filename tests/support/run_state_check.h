@@ -11,7 +11,7 @@
 
 #include "drill_checks.h"
 #include "engine/tallyquip.h"
-#include "engine/virtual_clock.h"
+#include "virtual_clock.h"
 
 namespace korvane::checks {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls.h"
+#include "engine/controls.h"
 
 namespace korvane {
 
