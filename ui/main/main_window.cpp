@@ -295,7 +295,8 @@ void MainWindow::buildTimers()
 void MainWindow::nameForScreenReaders()
 {
     for (int i = 0; i < 10; ++i) {
-        ck_.at(static_cast<std::size_t>(i))->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
+        ck_.at(static_cast<std::size_t>(i))
+            ->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
     }
     // What a screen reader calls the controls whose caption says little or
     // nothing when read out: the number boxes have none, the operations are
