@@ -91,6 +91,7 @@ private slots:
     void aTimeOutOverAnOpenPopupStillGivesTheKeyboardBack();
     void aHeldReturnPressesOnce();
     void escapePressesNothing();
+    void enterPressesEachWindowsButtonsWhileOthersComeAndGo();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -338,6 +339,46 @@ void KeyboardPlayTest::escapePressesNothing()
     QCOMPARE(named<QLabel>(window(), QStringLiteral("cap"))->text(), problem);
     QCOMPARE(app_->data().totalprobs, 0);
     QVERIFY(window().isVisible());
+}
+
+// The three windows share the program's keys: a popup made and dismissed
+// while the results window is open leaves Enter pressing the buttons of the
+// results window and of the main window.
+void KeyboardPlayTest::enterPressesEachWindowsButtonsWhileOthersComeAndGo()
+{
+    typeAnswerTime(QStringLiteral("60"));
+    QVERIFY2(tabTo(QStringLiteral("results")), qPrintable(focusedName()));
+    press(Qt::Key_Return);
+    QPointer<QWidget> results = topLevel(QStringLiteral("pf"));
+    QVERIFY(results);
+    QTRY_VERIFY2(focusIsIn(*results), qPrintable(focusedName()));
+
+    window().activateWindow();
+    QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
+    QVERIFY2(tabTo(QStringLiteral("Start")), qPrintable(focusedName()));
+    press(Qt::Key_Return);
+    QCOMPARE(app_->data().started, 1);
+    QVERIFY2(tabTo(answerName(false)), qPrintable(focusedName()));
+    press(Qt::Key_Return);
+    QPointer<QWidget> popup = topLevel(QStringLiteral("tpop"));
+    QVERIFY(popup);
+    QTRY_COMPARE(focusedName(), QStringLiteral("kill"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(popup.isNull());
+
+    QVERIFY(results);
+    results->activateWindow();
+    QTRY_VERIFY2(focusIsIn(*results), qPrintable(focusedName()));
+    QVERIFY2(tabTo(QStringLiteral("okclose")), qPrintable(focusedName()));
+    press(Qt::Key_Return);
+    QVERIFY(!app_->pf().IsLoaded());
+    QTRY_VERIFY(results.isNull());
+
+    QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
+    QVERIFY2(tabTo(answerName(true)), qPrintable(focusedName()));
+    press(Qt::Key_Return);
+    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app_->data().totalprobs, 2);
 }
 
 QTEST_MAIN(KeyboardPlayTest)

@@ -365,7 +365,8 @@ void MainWindowLayoutTest::aControlLeftOutOfTheLayoutIsReportedAsTheWindowIsMade
     // A control added to the model that the window does not lay out.
     const korvane::Label extra{model, "extra", "Extra"};
     QTest::ignoreMessage(QtCriticalMsg, "Controls left out of the main window's layout: extra");
-    const korvane::MainWindow window(model);
+    korvane::ProgramKeys keys;
+    const korvane::MainWindow window(model, keys);
     QCOMPARE(window.unplaced(), std::vector<std::string>{"extra"});
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("extra")));
 }

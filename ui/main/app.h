@@ -4,8 +4,10 @@
 
 #pragma once
 // The whole program: the drill state, the random source, the three window
-// models and their Qt views, wired together. The main window's load handler
-// has run by the time the constructor returns; show() puts it on screen.
+// models and their Qt views, wired together, and the one filter of the
+// program's keys that the three windows share. The main window's load
+// handler has run by the time the constructor returns; show() puts it on
+// screen.
 
 #include "engine/data.h"
 #include "engine/random_source.h"
@@ -15,6 +17,7 @@
 #include "ui/popup/popup_window.h"
 #include "ui/results/model/pf.h"
 #include "ui/results/results_window.h"
+#include "ui/shared/program_keys.h"
 #include "ui/shared/window_host.h"
 
 namespace korvane {
@@ -49,9 +52,12 @@ private:
     Tpop tpop_{data_};
     Pf pf_{data_};
     Tallyquip model_{data_, random_, tpop_, pf_};
-    WindowHost popupHost_ = hostOf<PopupWindow>(tpop_);
-    WindowHost resultsHost_ = hostOf<ResultsWindow>(pf_);
-    MainWindow mainWindow_{model_};
+    // Made once, before the windows that register their buttons with it,
+    // and after the model whose typed answers it feeds.
+    ProgramKeys keys_;
+    WindowHost popupHost_ = hostOf<PopupWindow>(tpop_, keys_);
+    WindowHost resultsHost_ = hostOf<ResultsWindow>(pf_, keys_);
+    MainWindow mainWindow_{model_, keys_};
 };
 
 }  // namespace korvane

@@ -31,8 +31,8 @@
 #include "sound_holder.h"
 #include "ui/shared/announcer.h"
 #include "ui/shared/caption_fit.h"
-#include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/program_keys.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
@@ -106,11 +106,8 @@ constexpr std::array kFixedLabels{
 
 }  // namespace
 
-MainWindow::MainWindow(Tallyquip& model)
-    : model_(model),
-      sounds_(new Sounds(Sounds::findChimeFile(), this)),
-      enterKey_(new EnterPressesButton(this)),
-      announcer_(new Announcer(*this))
+MainWindow::MainWindow(Tallyquip& model, ProgramKeys& keys)
+    : model_(model), sounds_(new Sounds(Sounds::findChimeFile(), this)), keys_(keys), announcer_(new Announcer(*this))
 {
     setObjectName(QStringLiteral("Tallyquip"));
     setWindowTitle(QString::fromUtf8(Tallyquip::kCaption));
@@ -196,7 +193,7 @@ void MainWindow::buildButtons()
         widget->setAutoDefault(false);
         widget->setDefault(false);
         binding::bindButton(model, *widget, speech);
-        enterKey_->watch(*widget);
+        keys_.watch(*widget);
         return widget;
     };
     // An answer button is called by its slot; its value is its description.
@@ -208,7 +205,7 @@ void MainWindow::buildButtons()
     }
     // Typed numbers and the arrow keys move the focus as a keyboard shortcut
     // does: the focus frame shows, and a screen reader says the answer.
-    enterKey_->answerWith(model_.typed, answers);
+    keys_.answerWith(model_.typed, answers);
     model_.typed.onFocus = [answers](int i) {
         answers.at(static_cast<std::size_t>(i))->setFocus(Qt::ShortcutFocusReason);
     };

@@ -24,12 +24,13 @@ class QRadioButton;
 namespace korvane {
 
 class Announcer;
+class ProgramKeys;
 class Sounds;
-class EnterPressesButton;
 
 class MainWindow : public QWidget {
 public:
-    explicit MainWindow(Tallyquip& model);
+    // Enter, digits and arrows act on its buttons through `keys`.
+    MainWindow(Tallyquip& model, ProgramKeys& keys);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
@@ -64,8 +65,8 @@ private:
     void checkLayout();
 
     Tallyquip& model_;
-    Sounds* sounds_;                 // child of this
-    EnterPressesButton* enterKey_;   // child of this
+    Sounds* sounds_;  // child of this
+    ProgramKeys& keys_;
     Announcer* announcer_;           // child of this
     QWidget* valueFrame_ = nullptr;  // child of this
     QWidget* timeFrame_ = nullptr;   // child of this

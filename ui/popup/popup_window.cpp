@@ -11,8 +11,8 @@
 
 #include "answer_fit.h"
 #include "ui/shared/caption_fit.h"
-#include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/program_keys.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
@@ -40,7 +40,7 @@ QLabel* label(QWidget* parent, const std::string& name, layout::Twips box)
 
 }  // namespace
 
-PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
+PopupWindow::PopupWindow(Tpop& model, ProgramKeys& keys) : QDialog(nullptr), model_(model)
 {
     // An ordinary window with the whole frame, not a dialog: window managers
     // keep a dialog above every window of its program, and the pupil must be
@@ -80,7 +80,7 @@ PopupWindow::PopupWindow(Tpop& model) : QDialog(nullptr), model_(model)
     ok->setAutoDefault(false);
     ok->setDefault(false);
     binding::bindButton(model.kill, *ok);
-    (new EnterPressesButton(this))->watch(*ok);
+    keys.watch(*ok);
     ok->setFocus(Qt::OtherFocusReason);
     // The headline and OK show whole in any language.
     captionfit::keepWhole(*headline);

@@ -17,9 +17,12 @@ class QPushButton;
 
 namespace korvane {
 
+class ProgramKeys;
+
 class PopupWindow : public QDialog {
 public:
-    explicit PopupWindow(Tpop& model);
+    // Enter on OK presses it through `keys`.
+    PopupWindow(Tpop& model, ProgramKeys& keys);
 
     // Before each show: OK, which takes the focus, carries the headline and
     // the answer line for screen readers, and the answer line is fitted.

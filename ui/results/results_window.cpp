@@ -9,8 +9,8 @@
 
 #include "drawing_widget.h"
 #include "ui/shared/caption_fit.h"
-#include "ui/shared/enter_key.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/program_keys.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
@@ -18,10 +18,9 @@
 
 namespace korvane {
 
-ResultsWindow::ResultsWindow(Pf& model)
+ResultsWindow::ResultsWindow(Pf& model, ProgramKeys& keys)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint),
-      enterKey_(new EnterPressesButton(this))
+                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("pf"));
     setWindowTitle(QString::fromUtf8(Pf::kCaption));
@@ -34,13 +33,13 @@ ResultsWindow::ResultsWindow(Pf& model)
     dt->setFont(fonts::courier(9.75));
     dt->setAccessibleName(QCoreApplication::translate("ResultsWindow", "Results grid"));
 
-    auto button = [this](CommandButton& control, layout::Twips box) {
+    auto button = [this, &keys](CommandButton& control, layout::Twips box) {
         auto* widget = new QPushButton(this);
         widget->setObjectName(binding::toQt(control.name()));
         widget->setGeometry(layout::pixels(box));
         widget->setAutoDefault(false);
         binding::bindButton(control, *widget);
-        enterKey_->watch(*widget);
+        keys.watch(*widget);
         captionfit::keepWhole(*widget);
         return widget;
     };

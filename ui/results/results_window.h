@@ -15,18 +15,18 @@
 
 namespace korvane {
 
-class EnterPressesButton;
+class ProgramKeys;
 
 class ResultsWindow : public QWidget {
 public:
-    explicit ResultsWindow(Pf& model);
+    // Enter on its buttons presses them through `keys`.
+    ResultsWindow(Pf& model, ProgramKeys& keys);
 
     // Before each show: on the first, the focus goes to the first control in
     // the tab order that can take it.
     void beforeShow();
 
 private:
-    EnterPressesButton* enterKey_;  // child of this
     // Show 1-10, Close, the grid, Show 11-20: children of this.
     std::array<QWidget*, 4> tabOrder_{};
 };

@@ -24,6 +24,8 @@ class QEventLoop;
 
 namespace korvane {
 
+class ProgramKeys;
+
 class WindowHost final : public QObject, public WindowView {
 public:
     // Makes a fresh window, hidden, its controls bound to the model.
@@ -63,13 +65,13 @@ private:
     QEventLoop* modalWait_ = nullptr;
 };
 
-// The host of a window class W, made as W(model), whose beforeShow() runs
-// before each show.
+// The host of a window class W, made as W(model, keys) with the program's
+// keys, whose beforeShow() runs before each show.
 template <typename W, typename Model>
-WindowHost hostOf(Model& model)
+WindowHost hostOf(Model& model, ProgramKeys& keys)
 {
     return WindowHost(
-        model, [&model] { return std::make_unique<W>(model); },
+        model, [&model, &keys] { return std::make_unique<W>(model, keys); },
         // The window is one this host made, so it is a W.
         [](QWidget& window) { static_cast<W&>(window).beforeShow(); });
 }

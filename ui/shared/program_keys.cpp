@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "enter_key.h"
+#include "program_keys.h"
 
 #include <algorithm>
 
@@ -49,27 +49,28 @@ int stepOf(const QKeyEvent& key)
 
 }  // namespace
 
-EnterPressesButton::EnterPressesButton(QObject* parent) : QObject(parent)
+ProgramKeys::ProgramKeys(QObject* parent) : QObject(parent)
 {
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(this);
     }
 }
 
-void EnterPressesButton::watch(QPushButton& button)
+void ProgramKeys::watch(QPushButton& button)
 {
-    // Each popup brings a fresh OK button; the ones gone are forgotten.
+    // Windows come and go (each popup brings a fresh OK): the buttons of
+    // those gone are forgotten.
     std::erase_if(buttons_, [](const QPointer<QPushButton>& watched) { return watched.isNull(); });
     buttons_.emplace_back(&button);
 }
 
-void EnterPressesButton::answerWith(TypedAnswer& typed, const std::array<QPushButton*, 3>& answers)
+void ProgramKeys::answerWith(TypedAnswer& typed, const std::array<QPushButton*, 3>& answers)
 {
     typed_ = &typed;
     std::copy(answers.begin(), answers.end(), answers_.begin());
 }
 
-bool EnterPressesButton::isHeld(const QKeyEvent& press) const
+bool ProgramKeys::isHeld(const QKeyEvent& press) const
 {
     // Key events made up inside the program carry no scan code and no
     // reliable timestamp: only Qt's own flag speaks for them.
@@ -78,7 +79,7 @@ bool EnterPressesButton::isHeld(const QKeyEvent& press) const
             press.timestamp() == lastRelease_->timestamp);
 }
 
-bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
+bool ProgramKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return false;
@@ -94,7 +95,7 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event)
     return typed_ != nullptr && answerKey(watched, *key);
 }
 
-bool EnterPressesButton::pressEnter(QObject* watched, const QKeyEvent& key) const
+bool ProgramKeys::pressEnter(QObject* watched, const QKeyEvent& key) const
 {
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button == nullptr || !button->isEnabled() ||
@@ -107,7 +108,7 @@ bool EnterPressesButton::pressEnter(QObject* watched, const QKeyEvent& key) cons
     return true;
 }
 
-bool EnterPressesButton::answerKey(QObject* watched, const QKeyEvent& key)
+bool ProgramKeys::answerKey(QObject* watched, const QKeyEvent& key)
 {
     // A field that takes typed text, or a list, keeps its digits and arrows.
     if (qobject_cast<QLineEdit*>(watched) != nullptr || qobject_cast<QComboBox*>(watched) != nullptr ||

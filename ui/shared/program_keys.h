@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The program's keys for buttons. Enter and Return press the focused push
-// button, as Space already does; Qt does this by itself only for buttons in
-// dialogs. Escape stays unbound. Where answer buttons are given, digits
-// (main row or keypad) choose an answer by its number while a problem is
-// shown, wherever the focus is in the program, and the arrow keys step
-// between the answers; Backspace and Escape forget the digits typed.
+// The program's keys, watched by one filter on the whole program, made once
+// with the program and handed to each window as it is made. Enter and Return
+// press the focused push button of a window that registered it, as Space
+// already does; Qt does this by itself only for buttons in dialogs. Escape
+// stays unbound. With the answer buttons given, digits (main row or keypad)
+// choose an answer by its number while a problem is shown, wherever the
+// focus is in the program, and the arrow keys step between the answers;
+// Backspace and Escape forget the digits typed.
 //
 // A held key acts once. The X server repeats a held key as a release and a
 // press that share one timestamp; Qt flags such a press as a repeat only
@@ -30,12 +32,13 @@ namespace korvane {
 
 class TypedAnswer;
 
-class EnterPressesButton : public QObject {
+class ProgramKeys : public QObject {
 public:
     // Watches the keys of the whole program, so that a release seen by any
     // window counts (the focus may move between a release and its press).
-    explicit EnterPressesButton(QObject* parent);
-    // Enter and Return on this button press it.
+    explicit ProgramKeys(QObject* parent = nullptr);
+    // Enter and Return on this button press it, for as long as it lives;
+    // buttons of windows since closed are forgotten.
     void watch(QPushButton& button);
     // Digits and arrows choose among these buttons through `typed`, which
     // must outlive this object.
