@@ -277,10 +277,14 @@ public:
 private:
     static std::size_t checked(int i)
     {
-        if (i < 0 || i >= static_cast<int>(N)) {
-            throw std::out_of_range("control index " + std::to_string(i));
+        if (i < 0 || i >= static_cast<int>(N)) [[unlikely]] {
+            outOfRange(i);
         }
         return static_cast<std::size_t>(i);
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] static void outOfRange(int i)
+    {
+        throw std::out_of_range("control index " + std::to_string(i));
     }
     std::array<std::unique_ptr<T>, N> items_;
 };

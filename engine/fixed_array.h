@@ -33,13 +33,19 @@ public:
     auto end() const { return items_.end(); }
 
 private:
+    // Every read of the drill state goes through here: the message is built
+    // out of line, so the check stays two inline comparisons.
     static std::size_t slot(int i)
     {
-        if (i < Lo || i > Hi) {
-            throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(Lo) + ".." +
-                                    std::to_string(Hi));
+        if (i < Lo || i > Hi) [[unlikely]] {
+            outOfRange(i);
         }
         return static_cast<std::size_t>(i - Lo);
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] static void outOfRange(int i)
+    {
+        throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(Lo) + ".." +
+                                std::to_string(Hi));
     }
 
     std::array<T, size> items_{};

@@ -26,17 +26,6 @@ bool sameFact(const Fact& a, const Fact& b)
             (a.timesright ^ b.timesright) | (a.timeswrong ^ b.timeswrong)) == 0;
 }
 
-template <typename A>
-bool sameArray(const A& a, const A& b)
-{
-    int differ = 0;
-    auto j = b.begin();
-    for (auto i = a.begin(); i != a.end(); ++i, ++j) {
-        differ |= *i ^ *j;
-    }
-    return differ == 0;
-}
-
 // As preptable reaches: plus-ten counts only when it is exactly 10.
 int plusTen(const Data& d) { return d.plusten == 10 ? 10 : 0; }
 
@@ -90,22 +79,17 @@ bool onStack(const Data& d, int fact)
 
 bool sameData(const Data& a, const Data& b)
 {
-    bool differ = false;
-    auto j = b.facts.begin();
-    for (auto i = a.facts.begin(); i != a.facts.end(); ++i, ++j) {
-        differ |= !sameFact(*i, *j);
-    }
-    if (differ) {
+    // The arrays hold 16-bit numbers only, so they have no padding bytes.
+    if (!sameArray(a.facts, b.facts) || !sameArray(a.reviewstack, b.reviewstack) || !sameArray(a.pool, b.pool)) {
         return false;
     }
     return a.optype == b.optype && a.totalprobs == b.totalprobs && a.shockleft == b.shockleft &&
-           a.reviewgap == b.reviewgap && a.stackcount == b.stackcount && sameArray(a.reviewstack, b.reviewstack) &&
-           a.wrongrepeat == b.wrongrepeat && a.lastright == b.lastright && a.started == b.started &&
-           a.curfact == b.curfact && sameArray(a.choices, b.choices) && a.rightslot == b.rightslot &&
-           a.pickslot == b.pickslot && a.plusten == b.plusten && sameArray(a.numsel, b.numsel) &&
-           a.elapsed == b.elapsed && a.timelimit == b.timelimit && a.numlimit == b.numlimit && a.endmode == b.endmode &&
-           a.totalright == b.totalright && a.retireat == b.retireat && sameArray(a.pool, b.pool) &&
-           a.poolcount == b.poolcount;
+           a.reviewgap == b.reviewgap && a.stackcount == b.stackcount && a.wrongrepeat == b.wrongrepeat &&
+           a.lastright == b.lastright && a.started == b.started && a.curfact == b.curfact &&
+           sameArray(a.choices, b.choices) && a.rightslot == b.rightslot && a.pickslot == b.pickslot &&
+           a.plusten == b.plusten && sameArray(a.numsel, b.numsel) && a.elapsed == b.elapsed &&
+           a.timelimit == b.timelimit && a.numlimit == b.numlimit && a.endmode == b.endmode &&
+           a.totalright == b.totalright && a.retireat == b.retireat && a.poolcount == b.poolcount;
 }
 
 Broken factTable(const Data& d)
