@@ -104,26 +104,35 @@ echo "changed pixels after Start: problem $cap_diff, answer buttons $buttons_dif
 [ "${cap_diff%%.*}" -gt 50 ] || fail "the problem label did not change after Start"
 [ "${buttons_diff%%.*}" -gt 50 ] || fail "the answer buttons did not change after Start"
 
+# Holds KEY down for 3 s with TimeLimit 2 and waits for the time-out popup,
+# which sets `timeout`. One press gives it about 4 s after the key went
+# down; repeats that press again push it past 5.5 s; no press at all brings
+# it 3 s after the key went down, when the problem already shown times out.
+hold_until_timeout() {
+  local key="$1" repeated="$2" none="$3" down took
+  down=$(date +%s%N)
+  xdotool keydown "$key"
+  sleep 3
+  xdotool keyup "$key"
+  timeout=""
+  while [ $(( ($(date +%s%N) - down) / 1000000 )) -lt 5500 ]; do
+    timeout="$(find_window 'Belquist:MessageBox')"
+    [ -n "$timeout" ] && break
+    sleep 0.1
+  done
+  [ -n "$timeout" ] || fail "no time-out 5.5 s after $key went down: $repeated"
+  took=$(( ($(date +%s%N) - down) / 1000000 ))
+  echo "time-out after holding $key: $took ms after the key went down"
+  [ "$took" -ge 3500 ] || fail "the time-out came $took ms after $key went down: $none"
+}
+
 # Return held on the focused Start for 3 s presses it once: the problem
 # then shown times out 4 s after the key went down. Were every repeat a
 # press, each would show a new problem and the time-out would come only
 # 4 s after the key came up; were there no press, the problem shown by the
 # click would time out 3 s after the key went down.
 sleep 1
-down=$(date +%s%N)
-xdotool keydown Return
-sleep 3
-xdotool keyup Return
-timeout=""
-while [ $(( ($(date +%s%N) - down) / 1000000 )) -lt 5500 ]; do
-  timeout="$(find_window 'Belquist:MessageBox')"
-  [ -n "$timeout" ] && break
-  sleep 0.1
-done
-[ -n "$timeout" ] || fail "no time-out 5.5 s after Return went down on Start: a held Return pressed Start again and again"
-took=$(( ($(date +%s%N) - down) / 1000000 ))
-echo "time-out after holding Return: $took ms after the key went down"
-[ "$took" -ge 3500 ] || fail "the time-out came $took ms after Return went down: Return did not press Start"
+hold_until_timeout Return "a held Return pressed Start again and again" "Return did not press Start"
 sleep 0.3
 # The time-out popup blocks the main window, so it stays in front of it.
 xdotool windowactivate "$main" 2>/dev/null || true
@@ -233,20 +242,7 @@ click 400 98
 xdotool key --delay 50 ctrl+a 2
 click 604 40          # Start
 sleep 1
-down=$(date +%s%N)
-xdotool keydown 1
-sleep 3
-xdotool keyup 1
-timeout=""
-while [ $(( ($(date +%s%N) - down) / 1000000 )) -lt 5500 ]; do
-  timeout="$(find_window 'Belquist:MessageBox')"
-  [ -n "$timeout" ] && break
-  sleep 0.1
-done
-[ -n "$timeout" ] || fail "no time-out 5.5 s after 1 went down: a held digit answered again and again"
-took=$(( ($(date +%s%N) - down) / 1000000 ))
-echo "time-out after holding 1: $took ms after the key went down"
-[ "$took" -ge 3500 ] || fail "the time-out came $took ms after 1 went down: the digit answered nothing"
+hold_until_timeout 1 "a held digit answered again and again" "the digit answered nothing"
 geometry "$timeout"
 xdotool mousemove $((X + 156)) $((Y + 164)) click 1   # OK
 sleep 0.5
