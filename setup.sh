@@ -56,8 +56,9 @@ fi
 
 testing=OFF
 [ "$mode" = test ] && testing=ON
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$testing"
-cmake --build "$build_dir" --parallel
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$testing" \
+  -DKORVANE_WERROR="$testing"
+cmake --build "$build_dir" --parallel "$(nproc)"
 
 case "$mode" in
   run)

@@ -39,7 +39,7 @@ replayed=(drill_actions_fuzz)
 
 if [ ! -f "$build/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
-    -DKORVANE_FUZZ=ON -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    -DKORVANE_FUZZ=ON -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON
 fi
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]}" "${replayed[@]/%/_asan}"
 

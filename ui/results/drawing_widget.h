@@ -19,6 +19,8 @@
 namespace korvane {
 
 class DrawingWidget : public QWidget {
+    Q_OBJECT  // so that tests and tools can find it by type
+
 public:
     // The page is the one the drawing shows; it outlives the widget.
     DrawingWidget(DrawingArea& model, const ResultsPage& page, QWidget* parent);
