@@ -29,9 +29,13 @@ import threading
 import time
 
 import play_german
+import play_typed
 
 PROBLEM = re.compile(r"(\d+) ([+x-]) (\d+)\.?")
 KEY_ECHOES = ("tab", "left shift", "space", "left control")
+# Orca's word for a push button's role: Orca 43 says "push button", later
+# versions "button" (set in main() from the running Orca's version).
+BUTTON = "push button"
 failures = []
 started = time.monotonic()
 
@@ -171,7 +175,7 @@ class Player:
         """Moves to answer button `target` with the key; its spoken value."""
         mark = self.speech.mark()
         key(name)
-        i = self.speech.wait(f"{self.answer_words} {target} push button.", mark)
+        i = self.speech.wait(f"{self.answer_words} {target} {BUTTON}.", mark)
         if i is None:
             return None
         self.answer = target
@@ -196,7 +200,7 @@ class Player:
     def focus_seen(self, since):
         """Which answer button Orca last said got the focus."""
         for utterance in reversed(self.speech.since(since)):
-            match = re.fullmatch(re.escape(self.answer_words) + r" (\d) push button\.", utterance)
+            match = re.fullmatch(re.escape(self.answer_words) + r" (\d) " + re.escape(BUTTON) + r"\.", utterance)
             if match:
                 self.answer = int(match.group(1))
                 return
@@ -206,8 +210,19 @@ def start(args, **kwargs):
     return subprocess.Popen(args, stdout=kwargs.pop("stdout", subprocess.DEVNULL), stderr=subprocess.STDOUT, **kwargs)
 
 
+def orca_version():
+    """The running Orca's major version, from "orca --version"."""
+    words = subprocess.run(["orca", "--version"], capture_output=True, text=True, timeout=30).stdout.split()
+    numbers = [w for w in words if re.fullmatch(r"\d+(\.\d+)*", w)]
+    return int(numbers[0].split(".")[0]) if numbers else 0
+
+
 def main():
+    global BUTTON
     program, out = sys.argv[1], sys.argv[2]
+    version = orca_version()
+    BUTTON = "push button" if version < 44 else "button"
+    log(f"Orca {version}: buttons are said as {BUTTON!r}")
     speech = Speech(os.path.join(out, "orca.log"))
     processes = []
     try:
@@ -224,6 +239,15 @@ def main():
             english = start([program], stdout=program_log, env=env)
             processes.append(english)
             play(Player(speech))
+            english.terminate()
+            english.wait(timeout=10)
+            speech.quiet()
+            # A fresh run answered by typing alone, problem after problem.
+            mark = speech.mark()
+            typing = start([program], stdout=program_log, env=env)
+            processes.append(typing)
+            play_typing(Player(speech), mark)
+            english = typing
             # The same program on a German desktop; Orca's own words (the
             # roles) stay in the language Orca runs in.
             english.terminate()
@@ -247,9 +271,27 @@ def main():
     return 1 if failures else 0
 
 
+def play_typing(player, since):
+    """Thirty problems and more in a row answered by typing, each taken as
+    right ("Correct!") and followed by the next problem."""
+    speech = player.speech
+    if not check(speech.wait(f"Reset {BUTTON}.", since, 20) is not None, "typing: the program is back"):
+        return
+    speech.quiet()
+    if not check(player.move_to(f"Start {BUTTON}.", "Tab", 6), "typing: Tab reaches Start"):
+        return
+    mark = speech.mark()
+    key("space")
+    i, first = player.next_problem(mark)
+    if not check(first is not None, f"typing: after Start the problem: {speech.since(mark)}"):
+        return
+    right, _ = play_typed.play(player, sys.modules[__name__], first, 30, "Correct!", at_least_repeated=1, most=45)
+    check(right >= 30, f"typing: {right} typed answers in a row booked right and followed by the next problem")
+
+
 def play(player):
     speech = player.speech
-    if not check(speech.wait("Reset push button.", 0, 20) is not None, "the main window opens with the focus on Reset"):
+    if not check(speech.wait(f"Reset {BUTTON}.", 0, 20) is not None, "the main window opens with the focus on Reset"):
         return
     speech.quiet()
 
@@ -260,7 +302,7 @@ def play(player):
     key("ctrl+a")
     subprocess.run(["xdotool", "type", "10"], check=True)
     speech.quiet()
-    if not check(player.move_to("Start push button.", "Tab"), "Tab reaches Start"):
+    if not check(player.move_to(f"Start {BUTTON}.", "Tab"), "Tab reaches Start"):
         return
 
     # Start: the problem is said, the focus stays on Start.
@@ -321,11 +363,11 @@ def play(player):
     check(fourth is not None, f"after the time-out's OK, the next problem: {speech.since(mark)}")
 
     # Pause, then the results, read as a table.
-    if not check(player.move_to("Pause push button.", "shift+Tab", 6), "Shift+Tab reaches Pause"):
+    if not check(player.move_to(f"Pause {BUTTON}.", "shift+Tab", 6), "Shift+Tab reaches Pause"):
         return
     key("space")
     speech.quiet()
-    if not check(player.move_to("Results push button.", "shift+Tab", 20), "Shift+Tab reaches Results"):
+    if not check(player.move_to(f"Results {BUTTON}.", "shift+Tab", 20), "Shift+Tab reaches Results"):
         return
     mark = speech.mark()
     key("space")

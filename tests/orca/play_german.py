@@ -6,7 +6,7 @@
 
 """The German pass of the run played by ear (play_by_ear.py): the program
 started on a German desktop, where the pupil must hear its German words.
-Orca's own words (the roles, "push button") stay in the language Orca runs
+Orca's own words (the roles, "button") stay in the language Orca runs
 in."""
 
 import re
@@ -16,10 +16,10 @@ def play(player, h):
     word the program says is German."""
     speech = player.speech
     mark = speech.mark()
-    if not h.check(speech.wait("Neu push button.", mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
+    if not h.check(speech.wait(f"Neu {h.BUTTON}.", mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
         return
     speech.quiet()
-    if not h.check(player.move_to("Start push button.", "Tab", 6), "German: Tab reaches Start"):
+    if not h.check(player.move_to(f"Start {h.BUTTON}.", "Tab", 6), "German: Tab reaches Start"):
         return
     mark = speech.mark()
     h.key("space")
@@ -35,6 +35,12 @@ def play(player, h):
     h.check(right is not None and second is not None, f"German: 'Richtig!', then the next problem: {speech.since(mark)}")
     if second is None:
         return
+    # Three answers typed: "Richtig!" and the next problem after each.
+    mark = speech.mark()
+    right, second = h.play_typed.play(player, h, second, 3, "Richtig!")
+    if not h.check(right == 3, f"German: {right} of 3 typed answers heard as 'Richtig!' with the next problem"):
+        return
+    player.focus_seen(mark)
 
     player.focus_answer(lambda v: v != h.solve(second))
     mark = speech.mark()
@@ -43,7 +49,7 @@ def play(player, h):
     popup = speech.wait(said_line, mark)
     i, third = player.next_problem(popup if popup is not None else mark)
     h.check(popup is not None and third is not None, f"German: the popup says {said_line!r}: {speech.since(mark)}")
-    h.check("OK push button." in speech.since(mark), "German: the popup's OK")
+    h.check(f"OK {h.BUTTON}." in speech.since(mark), "German: the popup's OK")
     player.press("space", "Belquist:Korvane.")
     speech.quiet()
     player.focus_seen(mark)
@@ -51,22 +57,22 @@ def play(player, h):
     told = player.press("t", re.compile(r"Zeit: +\d+\.?"), 3)
     h.check(told is not None, f"German: T says the time left as 'Zeit:': {speech.since(mark)}")
 
-    if not h.check(player.move_to("Pause push button.", "shift+Tab", 6), "German: Shift+Tab reaches Pause"):
+    if not h.check(player.move_to(f"Pause {h.BUTTON}.", "shift+Tab", 6), "German: Shift+Tab reaches Pause"):
         return
     h.key("space")
     speech.quiet()
-    if not h.check(player.move_to("Ergebnis push button.", "shift+Tab", 20), "German: Shift+Tab reaches 'Ergebnis'"):
+    if not h.check(player.move_to(f"Ergebnis {h.BUTTON}.", "shift+Tab", 20), "German: Shift+Tab reaches 'Ergebnis'"):
         return
     mark = speech.mark()
     h.key("space")
-    h.check(speech.wait("Schließen push button.", mark) is not None, "German: the results window, its 'Schließen'")
+    h.check(speech.wait(f"Schließen {h.BUTTON}.", mark) is not None, "German: the results window, its 'Schließen'")
     speech.quiet()
     mark = speech.mark()
     h.key("Tab")
     speech.wait(re.compile(r"table with \d+ rows 10 columns\.?"), mark)
     speech.quiet()
     heard = speech.since(mark)
-    h.check("Ergebnistabelle. Richtig= 1 Aufgaben= 2." in heard, f"German: the grid with its totals: {heard}")
+    h.check("Ergebnistabelle. Richtig= 4 Aufgaben= 5." in heard, f"German: the grid with its totals: {heard}")
     cells = [u for u in heard if re.search(r": \d+ richtig von \d+", u)]
     h.check(len(cells) > 0, f"German: the grid's cells, 'richtig von': {cells[:2]}")
 

@@ -58,5 +58,5 @@ cleanup() {
 trap cleanup EXIT
 start_virtual_display 250 299 "$out/xvfb.log"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-timeout 260 dbus-run-session -- /usr/bin/python3 "$here/play_by_ear.py" "$program" "$out" \
+timeout 480 dbus-run-session -- /usr/bin/python3 "$here/play_by_ear.py" "$program" "$out" \
   2> >(grep -v 'fd limit\|Activating service\|Successfully activated' >&2)

@@ -7,6 +7,7 @@
 // nothing before a window that speaks for itself.
 
 #include <memory>
+#include <set>
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,6 +32,7 @@ private slots:
 
     void theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs();
     void aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt();
+    void everyMessageReachesTheScreenReaderWithItsOwnWords();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -62,6 +64,7 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
     QTRY_COMPARE(announcer.sent(), QStringList({first, "Correct!", problemOnScreen()}));
     QCOMPARE(QApplication::focusWidget(), focus);
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // What a screen reader finds: notifications inside a status bar of the
     // main window, which it reads by their names alone.
     QAccessibleInterface* status = announcer.statusBar();
@@ -75,6 +78,7 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
     }
     QVERIFY(names.contains(problemOnScreen()));
     QVERIFY(names.contains(QStringLiteral("Correct!")));
+#endif
 
     // T says the time left, and changes nothing on screen.
     app_->model().countdown_Timer();
@@ -110,6 +114,47 @@ void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
     QCOMPARE(announcer.sent().last(), problemOnScreen());
     QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
     QVERIFY(popup->isActiveWindow());
+}
+
+void AnnouncerTest::everyMessageReachesTheScreenReaderWithItsOwnWords()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt's announcement event carries each message itself; the runs with Orca hear them");
+#else
+    // A screen reader may remember what an object said the first time, so
+    // each message comes in a notification never used before: many right
+    // answers and the time asked for in a row, each with its own words.
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    QAccessibleInterface* status = announcer.statusBar();
+    std::set<QAccessible::Id> carriers;
+    QStringList heard;
+    const auto newest = [&] {
+        QAccessibleInterface* notice = status->child(status->childCount() - 1);
+        QVERIFY(notice != nullptr);
+        QVERIFY2(carriers.insert(QAccessible::uniqueId(notice)).second,
+                 qPrintable(notice->text(QAccessible::Name) + " came by an object that spoke before"));
+        heard << notice->text(QAccessible::Name);
+    };
+    app_->model().Start.click();
+    QTRY_COMPARE(announcer.sent().size(), 1);
+    newest();
+    for (int i = 0; i < 6; ++i) {
+        app_->model().but(app_->data().rightslot - 1).click();
+        QTRY_COMPARE(announcer.sent().size(), 3 + 2 * i);
+        // "Correct!" and the next problem went out together.
+        heard << status->child(status->childCount() - 2)->text(QAccessible::Name);
+        carriers.insert(QAccessible::uniqueId(status->child(status->childCount() - 2)));
+        newest();
+    }
+    app_->model().countdown_Timer();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+    QTRY_COMPARE(announcer.sent().size(), 14);
+    newest();
+    QCOMPARE(heard, announcer.sent());
+    QCOMPARE(carriers.size(), std::size_t{14});
+    QCOMPARE(heard.count(QStringLiteral("Correct!")), 6);
+    QCOMPARE(heard.last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
+#endif
 }
 
 QTEST_MAIN(AnnouncerTest)

@@ -8,11 +8,14 @@
 // digit types once, and the settings boxes take digits as before.
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpontaneKeyEvent>
 #include <QtTest>
 
 #include "engine/number_text.h"
@@ -43,6 +46,59 @@ void typeDigits(const std::string& digits, Qt::KeyboardModifiers modifiers = Qt:
     }
 }
 
+// Stands where Qt's accessibility bridge stands while a screen reader
+// listens to the keyboard: first among the program's filters once it is
+// there, it holds back every key the window system sends and later sends
+// a copy on, made as the bridge makes it, without the timestamp.
+class ScreenReaderRelay : public QObject {
+public:
+    ScreenReaderRelay() { qApp->installEventFilter(this); }
+    ScreenReaderRelay(const ScreenReaderRelay&) = delete;
+    ScreenReaderRelay& operator=(const ScreenReaderRelay&) = delete;
+    ~ScreenReaderRelay() override { qApp->removeEventFilter(this); }
+
+    // Sends on what was held back, as the screen reader's answers come.
+    void passOn()
+    {
+        for (auto& [target, copy] : held_) {
+            if (target) {
+                QCoreApplication::postEvent(target, copy.release());
+            }
+        }
+        held_.clear();
+        QCoreApplication::processEvents();
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        held_.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(),
+                                                               key->nativeScanCode(), key->nativeVirtualKey(),
+                                                               key->nativeModifiers(), key->text(),
+                                                               key->isAutoRepeat(), key->count()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> held_;
+};
+
+// A key as the window system sends it to the focused window: with its
+// scan code and the X server's timestamp.
+void sendFromWindowSystem(QEvent::Type type, Qt::Key key, quint64 timestamp)
+{
+    const auto digit = static_cast<char>('0' + (key - Qt::Key_0));
+    QKeyEvent event(type, key, Qt::NoModifier, static_cast<quint32>(digit - '0' + 9), static_cast<quint32>(key), 0,
+                    QString(QChar(digit)));
+    event.setTimestamp(timestamp);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(QApplication::focusWindow(), &event);  // sendEvent() would take "spontaneous" away
+}
+
 }  // namespace
 
 class TypedAnswerKeysTest : public QObject {
@@ -59,6 +115,8 @@ private slots:
     void digitsTypedOnTheMissPopupAnswerTheDrill();
     void arrowsStepBetweenTheAnswersWrappingRound();
     void aHeldDigitTypesOnce();
+    void keysPassedOnByAScreenReaderTypeAsTheyWereTyped_data();
+    void keysPassedOnByAScreenReaderTypeAsTheyWereTyped();
     void theSettingsBoxesTakeDigitsAsBefore();
 
 private:
@@ -202,6 +260,72 @@ void TypedAnswerKeysTest::aHeldDigitTypesOnce()
     send(QEvent::KeyPress, 4200);
     QCOMPARE(data().totalprobs, 2);
     QCOMPARE(data().totalright, 2);
+}
+
+using KeyScript = std::vector<std::pair<QEvent::Type, quint64>>;
+Q_DECLARE_METATYPE(KeyScript)
+
+void TypedAnswerKeysTest::keysPassedOnByAScreenReaderTypeAsTheyWereTyped_data()
+{
+    QTest::addColumn<bool>("relayed");
+    QTest::addColumn<bool>("late");
+    QTest::addColumn<KeyScript>("script");
+    QTest::addColumn<int>("booked");  // right answers booked for 11
+
+    const auto press = QEvent::KeyPress;
+    const auto release = QEvent::KeyRelease;
+    const KeyScript typedTwice{{press, 1000}, {release, 1080}, {press, 1230}, {release, 1300}};
+    KeyScript held{{press, 1000}};
+    for (quint64 t = 1500; t < 2000; t += 40) {
+        held.insert(held.end(), {{release, t}, {press, t}});
+    }
+    held.push_back({release, 2000});
+    KeyScript heldThenAgain = held;
+    heldThenAgain.insert(heldThenAgain.end(), {{press, 2300}, {release, 2380}});
+
+    const std::array ways{std::tuple{"straight", false, false}, std::tuple{"relayed", true, false},
+                          std::tuple{"relayed late", true, true}};
+    for (const auto& [way, relayed, late] : ways) {
+        QTest::addRow("1 1, %s", way) << relayed << late << typedTwice << 1;
+        QTest::addRow("1 held, %s", way) << relayed << late << held << 0;
+        QTest::addRow("1 held, then 1, %s", way) << relayed << late << heldThenAgain << 1;
+    }
+}
+
+// Two presses of one key are two digits, a held key is one, whether the
+// keys come straight from the window system or by way of a screen reader
+// that holds them back and passes them on (at once, or many at a time
+// when it is busy speaking).
+void TypedAnswerKeysTest::keysPassedOnByAScreenReaderTypeAsTheyWereTyped()
+{
+    QFETCH(bool, relayed);
+    QFETCH(bool, late);
+    QFETCH(KeyScript, script);
+    QFETCH(int, booked);
+
+    start();
+    showAnswers({"11", "12", "10"}, 1);
+    std::unique_ptr<ScreenReaderRelay> relay;
+    if (relayed) {
+        // The screen reader comes after the program; a first key (one that
+        // begins no answer) goes through it before the pupil's.
+        relay = std::make_unique<ScreenReaderRelay>();
+        sendFromWindowSystem(QEvent::KeyPress, Qt::Key_9, 500);
+        sendFromWindowSystem(QEvent::KeyRelease, Qt::Key_9, 560);
+        relay->passOn();
+    }
+    for (const auto& [type, timestamp] : script) {
+        sendFromWindowSystem(type, Qt::Key_1, timestamp);
+        if (relay && !late) {
+            relay->passOn();
+        }
+    }
+    if (relay) {
+        relay->passOn();
+    }
+    QCOMPARE(data().totalright, booked);
+    QCOMPARE(data().totalprobs, booked);
+    QCOMPARE(app_->model().typed.typed(), booked == 1 ? std::string() : std::string("1"));
 }
 
 // Between runs and while paused, digits and arrows in TimeLimit edit its

@@ -4,6 +4,7 @@
 
 #include "announcer.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QAccessibleInterface>
@@ -39,7 +40,7 @@ bool isOwnWindow(const QObject* watched)
 // screen readers reach it from its notifications.
 class Announcer::Status final : public QAccessibleInterface {
 public:
-    Status(QWidget& window, const std::array<Notice*, kNotices>& notices) : window_(window), notices_(notices) {}
+    Status(QWidget& window, const std::deque<Said>& notices) : window_(window), notices_(notices) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -47,7 +48,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
     QAccessibleInterface* child(int index) const override;
-    int childCount() const override { return kNotices; }
+    int childCount() const override { return static_cast<int>(notices_.size()); }
     int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override
     {
@@ -65,15 +66,13 @@ public:
 
 private:
     QWidget& window_;
-    const std::array<Notice*, kNotices>& notices_;
+    const std::deque<Said>& notices_;
 };
 
 // One notification: read out by its name when reported shown.
 class Announcer::Notice final : public QAccessibleInterface {
 public:
-    explicit Notice(Status& status) : status_(status) {}
-
-    void say(const QString& text) { text_ = text; }
+    Notice(Status& status, QString text) : status_(status), text_(std::move(text)) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -91,31 +90,24 @@ public:
 
 private:
     Status& status_;
-    QString text_;
+    const QString text_;
 };
 
 QAccessibleInterface* Announcer::Status::child(int index) const
 {
-    return index >= 0 && index < kNotices ? notices_[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < childCount() ? notices_[static_cast<std::size_t>(index)].notice : nullptr;
 }
 
 int Announcer::Status::indexOfChild(const QAccessibleInterface* child) const
 {
-    for (int i = 0; i < kNotices; ++i) {
-        if (notices_[static_cast<std::size_t>(i)] == child) {
-            return i;
-        }
-    }
-    return -1;
+    const auto found =
+        std::find_if(notices_.begin(), notices_.end(), [child](const Said& said) { return said.notice == child; });
+    return found == notices_.end() ? -1 : static_cast<int>(found - notices_.begin());
 }
 
 Announcer::Announcer(QWidget& window) : QObject(&window), window_(window), status_(new Status(window, notices_))
 {
     statusId_ = QAccessible::registerAccessibleInterface(status_);
-    for (std::size_t i = 0; i < notices_.size(); ++i) {
-        notices_[i] = new Notice(*status_);
-        noticeIds_[i] = QAccessible::registerAccessibleInterface(notices_[i]);
-    }
 
     flushSoon_.setSingleShot(true);
     flushSoon_.setInterval(0);
@@ -134,8 +126,8 @@ Announcer::Announcer(QWidget& window) : QObject(&window), window_(window), statu
 Announcer::~Announcer()
 {
     qApp->removeEventFilter(this);
-    for (const QAccessible::Id id : noticeIds_) {
-        QAccessible::deleteAccessibleInterface(id);
+    for (const Said& said : notices_) {
+        QAccessible::deleteAccessibleInterface(said.id);
     }
     QAccessible::deleteAccessibleInterface(statusId_);
 }
@@ -194,15 +186,25 @@ void Announcer::flush()
 
 void Announcer::send(const QString& text)
 {
-    Notice* notice = notices_[static_cast<std::size_t>(next_)];
-    next_ = (next_ + 1) % kNotices;
-    notice->say(text);
     sent_ << text;
     if (sent_.size() > kSentKept) {
         sent_.removeFirst();
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(&window_, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Each text comes in a notification of its own (a fresh accessible id,
+    // so a fresh object to the screen reader).
+    auto* notice = new Notice(*status_, text);
+    notices_.push_back(Said{notice, QAccessible::registerAccessibleInterface(notice)});
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    while (notices_.size() > kKept) {
+        QAccessible::deleteAccessibleInterface(notices_.front().id);
+        notices_.pop_front();
+    }
+#endif
 }
 
 }  // namespace korvane

@@ -6,13 +6,16 @@
 // Says a short text to a screen reader wherever the keyboard focus is,
 // without moving the focus and without changing anything on screen.
 //
-// Qt 6.4 sends a changed name or description over AT-SPI without the new
-// text, and screen readers ignore text changes of a label that has no
-// focus. What they do speak at once is a notification that shows up inside
-// a status bar: read as its name alone, with no role said. So the window
-// gets a status bar that exists only for screen readers (no widget, no
-// pixels) with a few notifications in it; each announcement puts its text
-// into the next one and reports it shown.
+// Qt 6.8 and later have an announcement event for this, which screen
+// readers speak as it comes. Older Qt sends a changed name or description
+// over AT-SPI without the new text, and screen readers ignore text changes
+// of a label that has no focus. What they do speak at once is a
+// notification that shows up inside a status bar: read as its name alone,
+// with no role said. So the window gets a status bar that exists only for
+// screen readers (no widget, no pixels), and each announcement is a new
+// notification in it, reported shown. A notification is never given a
+// second text: a screen reader may keep the name it read the first time
+// and say that again.
 //
 // Texts are sent at the end of the handler that asked for them, in order.
 // When a window of the program comes up (shown or brought to the front) or
@@ -22,7 +25,7 @@
 // same handler is dropped: that window says it itself (the popup's headline
 // says what "Wrong!" says).
 
-#include <array>
+#include <deque>
 
 #include <QAccessible>
 #include <QObject>
@@ -46,7 +49,7 @@ public:
 
     // What was sent, oldest first (the last few); for tests.
     const QStringList& sent() const { return sent_; }
-    // The accessible status bar that holds the notifications.
+    // The accessible status bar that holds the latest notifications.
     QAccessibleInterface* statusBar() const;
 
 protected:
@@ -55,7 +58,13 @@ protected:
 private:
     class Status;
     class Notice;
-    static constexpr int kNotices = 4;  // more than any one handler sends
+    struct Said {
+        Notice* notice;
+        QAccessible::Id id;
+    };
+    // Notifications kept readable after they were reported, for a screen
+    // reader that asks for their text late; older ones are given back.
+    static constexpr std::size_t kKept = 4;
 
     void flush();
     void focusSettled(QWindow* window);
@@ -65,10 +74,8 @@ private:
     // Owned by Qt's accessibility cache, which hands them out by id; given
     // back in the destructor.
     Status* status_;
-    std::array<Notice*, kNotices> notices_{};
     QAccessible::Id statusId_;
-    std::array<QAccessible::Id, kNotices> noticeIds_{};
-    int next_ = 0;
+    std::deque<Said> notices_;  // oldest first
     QStringList pending_;
     QStringList sent_;
     bool windowChanging_ = false;

@@ -5,6 +5,7 @@
 #include "program_keys.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -73,10 +74,43 @@ void ProgramKeys::answerWith(TypedAnswer& typed, const std::array<QPushButton*, 
 bool ProgramKeys::isHeld(const QKeyEvent& press) const
 {
     // Key events made up inside the program carry no scan code and no
-    // reliable timestamp: only Qt's own flag speaks for them.
+    // reliable timestamp, nor does a copy whose first sending was missed:
+    // only Qt's own flag speaks for them.
     return press.isAutoRepeat() ||
-           (lastRelease_ && press.nativeScanCode() != 0 && press.nativeScanCode() == lastRelease_->scanCode &&
-            press.timestamp() == lastRelease_->timestamp);
+           (lastRelease_ && press.nativeScanCode() != 0 && press.timestamp() != 0 &&
+            press.nativeScanCode() == lastRelease_->scanCode && press.timestamp() == lastRelease_->timestamp);
+}
+
+void ProgramKeys::noteSent(const QKeyEvent& key)
+{
+    // Enough for every key a slow screen reader may hold back at once.
+    constexpr std::size_t kKept = 64;
+    sent_.push_back(Sent{key.type(), key.key(), key.nativeScanCode(), key.timestamp()});
+    if (sent_.size() > kKept) {
+        sent_.pop_front();
+    }
+}
+
+void ProgramKeys::restoreTime(QKeyEvent& copy)
+{
+    if (copy.timestamp() != 0 || copy.nativeScanCode() == 0) {
+        return;  // not a copy from the bridge, or a key made up in the program
+    }
+    // The bridge keeps the order; keys the screen reader kept for itself
+    // never come back, and are passed over.
+    const auto sent = std::find_if(sent_.begin(), sent_.end(), [&copy](const Sent& one) {
+        return one.type == copy.type() && one.key == copy.key() && one.scanCode == copy.nativeScanCode();
+    });
+    if (sent == sent_.end()) {
+        // The bridge took the key before this filter saw it (the screen
+        // reader came after the program): stand in front from now on.
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            app->installEventFilter(this);
+        }
+        return;
+    }
+    copy.setTimestamp(sent->timestamp);
+    sent_.erase(sent_.begin(), std::next(sent));
 }
 
 bool ProgramKeys::eventFilter(QObject* watched, QEvent* event)
@@ -84,7 +118,20 @@ bool ProgramKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return false;
     }
-    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!watched->isWidgetType()) {
+        // On its way to a window: as the window system sent it, or as the
+        // accessibility bridge sends it on. The window hands it to a widget.
+        if (event->spontaneous()) {
+            noteSent(*key);
+        } else {
+            restoreTime(*key);
+        }
+        return false;
+    }
+    if (event->spontaneous()) {
+        sent_.clear();  // it came straight through: nothing is held back
+    }
     if (event->type() == QEvent::KeyRelease) {
         lastRelease_ = Release{key->timestamp(), key->nativeScanCode()};
         return false;

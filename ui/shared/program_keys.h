@@ -17,8 +17,17 @@
 // when it has already arrived as the release is handled, which after a big
 // repaint it often has not. So a press that follows a release of the same
 // key with the same timestamp counts as held, whatever Qt says.
+//
+// While a screen reader listens to the keyboard, Qt's accessibility bridge
+// holds back every key event the window system sends, asks the screen
+// reader whether it wants the key, and then sends the program a copy that
+// has lost its timestamp. Two presses of one key (the 1s of 11) would then
+// look like a held key. So the filter stands first among the program's
+// filters, notes each key as the window system sent it, and gives the copy
+// its time back; keys act only once they reach a widget.
 
 #include <array>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -48,6 +57,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void noteSent(const QKeyEvent& key);
+    void restoreTime(QKeyEvent& copy);
     bool isHeld(const QKeyEvent& press) const;
     bool pressEnter(QObject* watched, const QKeyEvent& key) const;
     bool answerKey(QObject* watched, const QKeyEvent& key);
@@ -57,6 +68,15 @@ private:
         quint32 scanCode;
     };
     std::optional<Release> lastRelease_;
+    // Keys as the window system sent them, oldest first, until their copies
+    // come back from the accessibility bridge.
+    struct Sent {
+        int type;
+        int key;
+        quint32 scanCode;
+        quint64 timestamp;
+    };
+    std::deque<Sent> sent_;
     std::vector<QPointer<QPushButton>> buttons_;
     TypedAnswer* typed_ = nullptr;
     std::array<QPointer<QPushButton>, 3> answers_{};
