@@ -4,9 +4,10 @@
 #
 # SPDX-License-Identifier: MIT
 
-# Builds the Debian package from a configured build tree, installs it with
-# apt as a user would, starts the installed program in a virtual X server
-# and checks that its window appears.
+# Builds the Debian package from a configured build tree, checks it with
+# lintian (no error, no warning), installs it with apt as a user would,
+# starts the installed program in a virtual X server and checks that its
+# window appears.
 #   packaging/check_installed.sh BUILD_DIR
 set -euo pipefail
 
@@ -17,12 +18,25 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb="$(ls -t "$build"/korvane_*.deb | head -n 1)"
 echo "package: $(basename "$deb")"
 dpkg-deb -f "$deb" Depends
+
+if ! command -v lintian >/dev/null; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
+fi
+# Informational tags are shown but do not fail the check.
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian finds errors or warnings in the package"
+# The change log's newest entry is the packaged version: a version raised
+# without an entry would ship last release's notes as this one's.
+newest="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/korvane/changelog.gz | gzip -dc |
+  sed -n '1s/^korvane (\([^)]*\)).*/\1/p')"
+[ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] ||
+  fail "packaging/changelog's newest entry is '$newest', the package is $(dpkg-deb -f "$deb" Version)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 
 for f in /usr/bin/korvane /usr/share/applications/org.korvane.Korvane.desktop \
          /usr/share/metainfo/org.korvane.Korvane.metainfo.xml \
          /usr/share/icons/hicolor/256x256/apps/korvane.png /usr/share/icons/hicolor/scalable/apps/korvane.svg \
-         /usr/share/korvane/chime.wav \
+         /usr/share/korvane/chime.wav /usr/share/man/man6/korvane.6.gz /usr/share/doc/korvane/changelog.gz \
          /usr/share/doc/korvane/copyright /usr/share/korvane/translations/korvane_de.qm \
          /usr/share/korvane/translations/korvane_zh_CN.qm; do
   [ -e "$f" ] || fail "$f was not installed"
