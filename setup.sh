@@ -58,7 +58,7 @@ testing=OFF
 [ "$mode" = test ] && testing=ON
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$testing" \
   -DKORVANE_WERROR="$testing"
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake --build "$build_dir" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 case "$mode" in
   run)

@@ -70,7 +70,8 @@ class _Compositor:
     def __init__(self, folder, log):
         self.folder = folder
         self.log_path = log
-        self.socket = f"korvane-{self.kind}-{os.getpid()}"
+        prefix = os.environ.get("KORVANE_SOCKET_PREFIX", "korvane")
+        self.socket = f"{prefix}-{self.kind}-{os.getpid()}"
         self.processes = []
         self.scripts = 0
         open(log, "w").close()  # this run's log only
