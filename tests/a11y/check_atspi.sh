@@ -66,6 +66,12 @@ if [ "$platform" = gnome ] || [ "$platform" = kwin ]; then
   # The compositor starts inside the test's D-Bus session, where its
   # interfaces are.
   export KORVANE_DESKTOP="$platform" QT_QPA_PLATFORM=wayland
+  if [ "$platform" = kwin ] && [ ! -e /dev/dri ]; then
+    # Without a GPU KWin 6 takes screenshots only nested in an X server,
+    # where it draws with OpenGL (desktops.py).
+    start_virtual_display 150 199 "$out/xvfb.log"
+    export KORVANE_KWIN_X11="$DISPLAY"
+  fi
   unset DISPLAY WAYLAND_DISPLAY
 elif [ "$platform" = wayland ]; then
   command -v weston >/dev/null || skip "weston missing (weston)"
