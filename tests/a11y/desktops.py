@@ -215,9 +215,9 @@ class Kwin(_Compositor):
             output = ["--x11-display", host]
         else:
             output = ["--virtual"]
-        options = ["--no-lockscreen", "--no-global-shortcuts"] + (["--no-kactivities"] if self.version == 5 else [])
         self._start_compositor([binary] + output + ["--width", str(WIDTH), "--height", str(HEIGHT), "--socket",
-                                                    self.socket] + options, env)
+                                                    self.socket, "--no-lockscreen", "--no-global-shortcuts",
+                                                    "--no-kactivities"], env)
         _wait(lambda: self._script("print('ready')") == "ready", 20, "KWin's scripting did not answer")
 
     def _script(self, body):
