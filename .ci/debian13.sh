@@ -15,6 +15,9 @@
 #
 # KORVANE_DISPLAY_OFFSET (default 1000 here) keeps the root's X displays
 # apart from the host's: X servers meet on abstract sockets across roots.
+# With KORVANE_DEBIAN13_AFTER=FILE it makes the root and installs the
+# packages at once, but builds and tests only once FILE exists: CI lets the
+# downloads run while the machine builds for Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo="$(pwd)"
@@ -94,6 +97,15 @@ in_root() {
     CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" \
     bash -c "cd /root/korvane && $1"
 }
+
+echo "== Debian 13: the packages the tests need"
+in_root "bash setup.sh deps >/dev/null"
+echo "   root ready in $((SECONDS - started)) s"
+if [ -n "${KORVANE_DEBIAN13_AFTER:-}" ]; then
+  while [ ! -e "$KORVANE_DEBIAN13_AFTER" ]; do sleep 2; done
+  echo "   (the build starts after $((SECONDS - started)) s)"
+  started=$SECONDS
+fi
 
 echo "== Debian 13: the README's test command"
 status=0
