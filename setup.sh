@@ -9,6 +9,7 @@
 #
 #   bash setup.sh run    install what is missing, build, start the program
 #   bash setup.sh test   install what is missing, build, run all tests
+#   bash setup.sh deps   install what the tests need, and stop
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -23,7 +24,7 @@ packages=(
   # in the pupil's language and a face for Chinese at run time.
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
 )
-if [ "$mode" = test ]; then
+if [ "$mode" = test ] || [ "$mode" = deps ]; then
   # Headless window tests and the end-to-end run under a virtual X server
   # with a window manager and key auto-repeat (xset). The accessibility
   # check reads the running program over AT-SPI; the same run on a headless
@@ -54,11 +55,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+[ "$mode" = deps ] && exit 0
+
 testing=OFF
 [ "$mode" = test ] && testing=ON
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$testing" \
   -DKORVANE_WERROR="$testing"
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake --build "$build_dir" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 case "$mode" in
   run)
@@ -70,7 +73,7 @@ case "$mode" in
     ctest --test-dir "$build_dir" --output-on-failure --timeout 600
     ;;
   *)
-    echo "usage: bash setup.sh run|test" >&2
+    echo "usage: bash setup.sh run|test|deps" >&2
     exit 2
     ;;
 esac

@@ -76,17 +76,16 @@ def descendants(acc):
 
 
 def find(root, role, wanted):
+    """The first descendant of this role (an Atspi.Role: its wording differs
+    between versions of the accessibility bus) and name."""
     for acc in descendants(root):
-        if acc.get_role_name() == role and name(acc) == wanted:
+        if acc.get_role() == role and name(acc) == wanted:
             return acc
     return None
 
 
 def text_field(root, wanted):
-    for acc in descendants(root):
-        if acc.get_role_name() == "text" and name(acc) == wanted:
-            return acc
-    return None
+    return find(root, Atspi.Role.TEXT, wanted)
 
 
 def window(app, title):

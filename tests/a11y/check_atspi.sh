@@ -15,7 +15,11 @@
 # compositor, headless (GNOME Shell, KWin), which also tells which window it
 # keeps on top when the main window is clicked (desktops.py).
 # Exits 77 when a tool it needs is missing, so CTest reports it as skipped.
+# KORVANE_DISPLAY_OFFSET shifts the X display numbers it tries and
+# KORVANE_SOCKET_PREFIX names its Wayland sockets, for runs side by side.
 set -euo pipefail
+# The helpers it imports leave no bytecode in the source tree.
+export PYTHONDONTWRITEBYTECODE=1
 
 program="$1"
 out="${2:-}"
@@ -62,10 +66,16 @@ if [ "$platform" = gnome ] || [ "$platform" = kwin ]; then
   # The compositor starts inside the test's D-Bus session, where its
   # interfaces are.
   export KORVANE_DESKTOP="$platform" QT_QPA_PLATFORM=wayland
+  if [ "$platform" = kwin ] && [ ! -e /dev/dri ]; then
+    # Without a GPU KWin 6 takes screenshots only nested in an X server,
+    # where it draws with OpenGL (desktops.py).
+    start_virtual_display 150 199 "$out/xvfb.log"
+    export KORVANE_KWIN_X11="$DISPLAY"
+  fi
   unset DISPLAY WAYLAND_DISPLAY
 elif [ "$platform" = wayland ]; then
   command -v weston >/dev/null || skip "weston missing (weston)"
-  socket="korvane-wl-$$"
+  socket="${KORVANE_SOCKET_PREFIX:-korvane}-wl-$$"
   weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config >"$out/weston.log" 2>&1 &
   weston_pid=$!
   for _ in $(seq 1 100); do [ -S "$runtime/$socket" ] && break; sleep 0.1; done

@@ -70,7 +70,8 @@ class _Compositor:
     def __init__(self, folder, log):
         self.folder = folder
         self.log_path = log
-        self.socket = f"korvane-{self.kind}-{os.getpid()}"
+        prefix = os.environ.get("KORVANE_SOCKET_PREFIX", "korvane")
+        self.socket = f"{prefix}-{self.kind}-{os.getpid()}"
         self.processes = []
         self.scripts = 0
         open(log, "w").close()  # this run's log only
@@ -109,21 +110,19 @@ class Gnome(_Compositor):
     UUID = "korvane-unsafe@korvane.test"
 
     def start(self):
-        # The extension is written as GNOME Shell 43 and 44 load them.
         version = _major_version(["gnome-shell"])
-        if version not in (43, 44):
-            raise Unsupported(f"GNOME Shell {version} is not version 43 or 44")
+        if not 43 <= version <= 48:
+            raise Unsupported(f"GNOME Shell {version} is not one of versions 43 to 48")
         data = os.path.join(self.folder, "gnome-data")
         extension = os.path.join(data, "gnome-shell", "extensions", self.UUID)
         modes = os.path.join(data, "gnome-shell", "modes")
         os.makedirs(extension)
         os.makedirs(modes)
         with open(os.path.join(extension, "metadata.json"), "w") as f:
-            json.dump({"uuid": self.UUID, "name": "unsafe mode", "description": "test", "shell-version": ["43", "44"]}, f)
+            json.dump({"uuid": self.UUID, "name": "unsafe mode", "description": "test",
+                       "shell-version": [str(version)]}, f)
         with open(os.path.join(extension, "extension.js"), "w") as f:
-            f.write("function init() {}\n"
-                    "function enable() { global.context.unsafe_mode = true; }\n"
-                    "function disable() { global.context.unsafe_mode = false; }\n")
+            f.write(self._extension(version))
         with open(os.path.join(modes, "korvane-test.json"), "w") as f:
             # No overview or notification banners over the windows.
             json.dump({"parentMode": "user", "enabledExtensions": [self.UUID], "hasOverview": False,
@@ -139,6 +138,20 @@ class Gnome(_Compositor):
         self._start_compositor(["gnome-shell", "--headless", "--wayland", "--no-x11", "--virtual-monitor",
                                 f"{WIDTH}x{HEIGHT}", "--wayland-display", self.socket, "--mode=korvane-test"], env)
         _wait(lambda: self._eval("1", quiet=True) == 1, 20, "GNOME Shell's Eval did not answer (unsafe mode off?)")
+
+    @staticmethod
+    def _extension(version):
+        """The one-line extension as this version loads it: plain functions
+        up to GNOME 44, an ES module with a class from 45 on."""
+        if version < 45:
+            return ("function init() {}\n"
+                    "function enable() { global.context.unsafe_mode = true; }\n"
+                    "function disable() { global.context.unsafe_mode = false; }\n")
+        return ("import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';\n"
+                "export default class UnsafeMode extends Extension {\n"
+                "    enable() { global.context.unsafe_mode = true; }\n"
+                "    disable() { global.context.unsafe_mode = false; }\n"
+                "}\n")
 
     def _eval(self, code, quiet=False):
         ok, value = _call("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval",
@@ -172,9 +185,12 @@ class Gnome(_Compositor):
 
 
 class Kwin(_Compositor):
-    """KWin. Debian's binary carries a file capability that a container may
-    refuse to exec; a copy without it runs. Scripts loaded over D-Bus list
-    and activate windows and print what they find to KWin's log."""
+    """KWin 5 or 6. Debian's binary carries a file capability that a
+    container may refuse to exec; a copy without it runs. Scripts loaded over
+    D-Bus list and activate windows and print what they find to KWin's log.
+    KWin 6 without a GPU (no /dev/dri) offers no screenshots on its virtual
+    output, so it runs nested in the X server named by KORVANE_KWIN_X11
+    when there is one, drawing with OpenGL there."""
 
     kind = "kwin"
 
@@ -182,15 +198,26 @@ class Kwin(_Compositor):
         binary = os.path.join(self.folder, "kwin_wayland")
         shutil.copyfile(shutil.which("kwin_wayland"), binary)  # without its extended attributes
         os.chmod(binary, 0o755)
-        # Its scripting interface as KWin 5 offers it.
-        version = _major_version([binary])
-        if version != 5:
-            raise Unsupported(f"KWin {version} is not version 5, or does not run here")
+        self.version = _major_version([binary])
+        if self.version not in (5, 6):
+            raise Unsupported(f"KWin {self.version} is not version 5 or 6, or does not run here")
+        # The scripting names of this version: KWin 6 says window for client.
+        if self.version == 5:
+            self.windows, self.active, self.script_path = "workspace.clientList()", "workspace.activeClient", "/{}"
+        else:
+            self.windows, self.active, self.script_path = "workspace.windowList()", "workspace.activeWindow", \
+                "/Scripting/Script{}"
         env = dict(os.environ, HOME=self.folder, KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1")
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             env.pop(name, None)
-        self._start_compositor([binary, "--virtual", "--width", str(WIDTH), "--height", str(HEIGHT), "--socket",
-                                self.socket, "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities"], env)
+        host = os.environ.get("KORVANE_KWIN_X11", "")
+        if self.version >= 6 and host and not os.path.exists("/dev/dri"):
+            output = ["--x11-display", host]
+        else:
+            output = ["--virtual"]
+        self._start_compositor([binary] + output + ["--width", str(WIDTH), "--height", str(HEIGHT), "--socket",
+                                                    self.socket, "--no-lockscreen", "--no-global-shortcuts",
+                                                    "--no-kactivities"], env)
         _wait(lambda: self._script("print('ready')") == "ready", 20, "KWin's scripting did not answer")
 
     def _script(self, body):
@@ -204,7 +231,7 @@ class Kwin(_Compositor):
         (number,) = _call("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "loadScript",
                           GLib.Variant("(ss)", (path, marker)), "(i)")
         try:
-            _call("org.kde.KWin", f"/{number}", "org.kde.kwin.Script", "run", None, "()")
+            _call("org.kde.KWin", self.script_path.format(number), "org.kde.kwin.Script", "run", None, "()")
             found = []
 
             def printed():
@@ -220,19 +247,19 @@ class Kwin(_Compositor):
 
     def activate(self, title):
         return self._script(f"""var found = false;
-            for (const c of workspace.clientList())
-                if (c.caption === {json.dumps(title)}) {{ workspace.activeClient = c; found = true; }}
+            for (const c of {self.windows})
+                if (c.caption === {json.dumps(title)}) {{ {self.active} = c; found = true; }}
             print(found);""")
 
     def frame(self, title):
         return self._script(f"""var found = null;
-            for (const c of workspace.clientList())
+            for (const c of {self.windows})
                 if (c.caption === {json.dumps(title)})
                     found = {{maximise: c.maximizable, minimise: c.minimizable, resize: c.resizeable}};
             print(found);""")
 
     def stacking(self):
-        return self._script("print(workspace.clientList().filter(c => !c.minimized)"
+        return self._script(f"print({self.windows}.filter(c => !c.minimized)"
                             ".sort((a, b) => a.stackingOrder - b.stackingOrder).map(c => c.caption));")
 
     def screenshot(self, path):

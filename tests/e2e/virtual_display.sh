@@ -6,7 +6,9 @@
 #   start_virtual_display LOW HIGH LOG
 # starts Xvfb (1024x768, 24-bit) on the first free display number in
 # LOW..HIGH, exports DISPLAY, sets xvfb_pid and waits until the server
-# answers. stop_virtual_display (for the caller's EXIT trap) stops the
+# answers. KORVANE_DISPLAY_OFFSET (0 unless set) is added to LOW and HIGH:
+# X servers share their abstract sockets across roots and containers, so
+# test runs side by side on one machine each take a range of their own. stop_virtual_display (for the caller's EXIT trap) stops the
 # program the caller started, its pid in app, and the server.
 xvfb_pid=""
 app=""
@@ -17,7 +19,8 @@ stop_virtual_display() {
 }
 
 start_virtual_display() {
-  local low="$1" high="$2" log="$3" n display=""
+  local offset="${KORVANE_DISPLAY_OFFSET:-0}"
+  local low=$(($1 + offset)) high=$(($2 + offset)) log="$3" n display=""
   for n in $(seq "$low" "$high"); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
   done

@@ -11,6 +11,8 @@
 #   run_orca.sh PROGRAM [OUTPUT_DIR]
 # Exits 77 when a tool it needs is missing, so CTest reports it as skipped.
 set -euo pipefail
+# The player's helpers leave no bytecode in the source tree.
+export PYTHONDONTWRITEBYTECODE=1
 
 program="$1"
 out="${2:-}"
