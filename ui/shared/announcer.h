@@ -17,7 +17,8 @@
 // second text: a screen reader may keep the name it read the first time
 // and say that again.
 //
-// Texts are sent at the end of the handler that asked for them, in order.
+// Texts are sent at the end of the handler that asked for them, in order,
+// a little apart.
 // When a window of the program comes up (shown or brought to the front) or
 // goes away meanwhile, they wait until the focus has settled in a window:
 // the screen reader presents the new window first and would cut off
@@ -28,6 +29,7 @@
 #include <deque>
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -80,6 +82,7 @@ private:
     QStringList sent_;
     bool windowChanging_ = false;
     QTimer flushSoon_;
+    QElapsedTimer lastSent_;
     QTimer settleLimit_;
 };
 
