@@ -20,6 +20,9 @@ namespace {
 // The button face of the light scheme as the toolkit draws it.
 const QColor kLightFace(239, 239, 239);
 
+// What every text keeps against its ground (WCAG's AA for normal text).
+constexpr double kLeastTextContrast = 4.5;
+
 constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
 
 double luminance(const QColor& colour)
@@ -71,6 +74,15 @@ private:
     bool applying_ = false;
 };
 
+// A colour `share` of the way from `from` to `to`.
+QColor mixed(const QColor& from, const QColor& to, double share)
+{
+    auto channel = [share](double a, double b) { return a + (b - a) * share; };
+    return QColor::fromRgbF(static_cast<float>(channel(from.redF(), to.redF())),
+                            static_cast<float>(channel(from.greenF(), to.greenF())),
+                            static_cast<float>(channel(from.blueF(), to.blueF())));
+}
+
 }  // namespace
 
 double contrast(const QColor& a, const QColor& b)
@@ -86,12 +98,38 @@ bool isDark(const QPalette& desktop)
            desktop.color(QPalette::Active, QPalette::Window).lightness();
 }
 
+double boxStep() { return contrast(Qt::white, kLightFace); }
+
+QColor boxGround(const QColor& ground, const QColor& face, const QColor& text)
+{
+    if (contrast(ground, face) >= boxStep()) {
+        return ground;
+    }
+    // Darker than the face first, where light text reads better still;
+    // lighter where the face is too dark for that.
+    constexpr int kSteps = 64;
+    for (const QColor& far : {QColor(Qt::black), QColor(Qt::white)}) {
+        for (int step = 1; step <= kSteps; ++step) {
+            const QColor candidate = mixed(face, far, static_cast<double>(step) / kSteps);
+            if (contrast(candidate, text) < kLeastTextContrast) {
+                break;
+            }
+            if (contrast(candidate, face) >= boxStep()) {
+                return candidate;
+            }
+        }
+    }
+    return ground;
+}
+
 TextOnGround system(System number, const QPalette& desktop, QPalette::ColorGroup group)
 {
     const bool dark = isDark(desktop);
     if (number == System::TitleText) {
         if (dark) {
-            return {desktop.color(group, QPalette::Base), desktop.color(group, QPalette::Text)};
+            const QColor text = desktop.color(group, QPalette::Text);
+            return {boxGround(desktop.color(group, QPalette::Base), desktop.color(group, QPalette::Window), text),
+                    text};
         }
         return {QColor(Qt::white), desktop.color(group, QPalette::WindowText)};
     }

@@ -12,7 +12,8 @@
 // takes the palette role that does the same job:
 //   colour 9, active title-bar text: white; a ground for text (the
 //     problem, the answer line, the results grid). Dark: Base, the ground
-//     of the desktop's text fields and lists, with their text colour, Text.
+//     of the desktop's text fields and lists, with their text colour, Text;
+//     where Base is the windows' own colour, a shade that stands out.
 //   colour 10, active border: (212, 208, 200); the face of the popup and
 //     the results window. Dark: Window, the face of every window, with
 //     WindowText.
@@ -37,6 +38,16 @@ struct TextOnGround {
     QColor ground;
     QColor text;
 };
+
+// How far a box of colour 9 stands from the window around it in the light
+// scheme (white on the light face, 1.15 : 1): a dark scheme keeps it too,
+// so the problem and the answer line still show as boxes.
+double boxStep();
+
+// `ground` for a box of text in `text` on `face` where it stands out from
+// the face by boxStep(); else the nearest colour that does, darker or
+// lighter than the face, on which the text still reads at 4.5 : 1.
+QColor boxGround(const QColor& ground, const QColor& face, const QColor& text);
 
 // System colour `number` in one colour group of the desktop's palette.
 TextOnGround system(System number, const QPalette& desktop, QPalette::ColorGroup group);
