@@ -74,13 +74,12 @@ private:
     bool applying_ = false;
 };
 
-// A colour `share` of the way from `from` to `to`.
+// A colour `share` of the way from `from` to `to`, in whole 8-bit steps as
+// a screen shows it.
 QColor mixed(const QColor& from, const QColor& to, double share)
 {
-    auto channel = [share](double a, double b) { return a + (b - a) * share; };
-    return QColor::fromRgbF(static_cast<float>(channel(from.redF(), to.redF())),
-                            static_cast<float>(channel(from.greenF(), to.greenF())),
-                            static_cast<float>(channel(from.blueF(), to.blueF())));
+    auto channel = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
+    return {channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue())};
 }
 
 }  // namespace
