@@ -86,13 +86,15 @@ constexpr ThemeFont kThemeFonts[] = {
     {"KDE Plasma", "Noto Sans", 10},
 };
 
-void imitateTheme(const QFont& font)
+void imitateTheme(const QString& family, int points)
 {
-    QApplication::setFont(font);
+    QApplication::setFont(QFont(family, points));
+    // Each class its own font object, as a theme makes them: a copy of the
+    // application's font would let the widgets inherit their parent's.
     for (const char* widgetClass :
          {"QLabel", "QPushButton", "QCheckBox", "QRadioButton", "QGroupBox", "QComboBox", "QLineEdit", "QComboLineEdit",
           "QComboMenuItem", "QAbstractItemView", "QListView", "QMenu", "QToolButton", "QMessageBox", "QTipLabel"}) {
-        QApplication::setFont(font, widgetClass);
+        QApplication::setFont(QFont(family, points), widgetClass);
     }
 }
 
@@ -247,7 +249,7 @@ void CaptionFitTest::everyCaptionShowsWhole()
     QFETCH(QString, themeFamily);
     QFETCH(int, themePoints);
     if (!themeFamily.isEmpty()) {
-        imitateTheme(QFont(themeFamily, themePoints));
+        imitateTheme(themeFamily, themePoints);
     }
     const QStringList languages{language.isEmpty() ? QStringLiteral("en-US") : language};
     QCOMPARE(korvane::translation::install(languages, {QStringLiteral(KORVANE_TRANSLATIONS_DIR)}), language);
@@ -340,10 +342,11 @@ QMap<QString, QFont> CaptionFitTest::fontsOfAllWindows()
 
 void CaptionFitTest::everyControlKeepsItsFontUnderATheme_data()
 {
-    QTest::addColumn<QFont>("themeFont");
+    QTest::addColumn<QString>("themeFamily");
+    QTest::addColumn<int>("themePoints");
     for (const ThemeFont& theme : kThemeFonts) {
         QTest::addRow("%s, %s %d", theme.desktop, theme.family, theme.points)
-            << QFont(QString::fromLatin1(theme.family), theme.points);
+            << QString::fromLatin1(theme.family) << theme.points;
     }
 }
 
@@ -352,9 +355,10 @@ void CaptionFitTest::everyControlKeepsItsFontUnderATheme_data()
 // class: under GNOME's the option buttons showed "Numb" for "Number".
 void CaptionFitTest::everyControlKeepsItsFontUnderATheme()
 {
-    QFETCH(QFont, themeFont);
+    QFETCH(QString, themeFamily);
+    QFETCH(int, themePoints);
     const QMap<QString, QFont> plain = fontsOfAllWindows();
-    imitateTheme(themeFont);
+    imitateTheme(themeFamily, themePoints);
     const QMap<QString, QFont> themed = fontsOfAllWindows();
     QCOMPARE(themed.keys(), plain.keys());
     QVERIFY(plain.size() > 60);
