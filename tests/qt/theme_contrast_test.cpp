@@ -476,6 +476,19 @@ void ThemeContrastTest::theDesktopsDarkWishTurnsTheWindowsDark()
         QVERIFY2(windows.at(i)->grab().toImage() == before.at(i), qPrintable(windows.at(i)->objectName()));
     }
 
+    // The settings, which a run disables, once the run is paused.
+    click(mainWindow(), "Stop");
+    wish(true);
+    for (const char* control : {"Option1(0)", "setp(1)", "Lmaxtime", "maxtime", "selectall"}) {
+        QWidget* widget = named(mainWindow(), QString::fromLatin1(control));
+        QVERIFY2(widget && widget->isEnabled(), control);
+        const Reading reading = readingOf(mainWindow(), *widget);
+        const QString where = QString::fromLatin1(control) + QStringLiteral(": ") + reading.measured;
+        QVERIFY2(reading.drawn >= 4.5, qPrintable(where));
+        QVERIFY2(reading.inScheme >= 4.5, qPrintable(where));
+    }
+    wish(false);
+
     // A desktop whose own palette is dark keeps it.
     QApplication::setPalette(highContrast());
     QCoreApplication::processEvents();

@@ -241,7 +241,7 @@ void MainWindow::buildSettings()
             auto* radio = placed<QRadioButton>(container, group(i).name());
             radio->setText(binding::toQt(group(i).Caption()));
             // A narrow gap after the circle, so "Number" fits its 57 pixels.
-            radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+            colours::followWithStyleSheet(*radio, QStringLiteral("QRadioButton { spacing: 3px; }"));
             widgets.push_back(radio);
         }
         binding::bindOptionGroup(group, widgets);

@@ -82,6 +82,33 @@ QColor mixed(const QColor& from, const QColor& to, double share)
     return {channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue())};
 }
 
+// Applies a widget's style sheet again when the desktop's palette changes:
+// a style sheet fixes the widget's palette as it was when first applied,
+// and the widget would keep the old scheme's text on the new ground. The
+// widget itself hears nothing of the change while it has a sheet; its
+// window does.
+class SheetRenewer final : public QObject {
+public:
+    explicit SheetRenewer(QWidget& widget) : QObject(&widget), widget_(widget)
+    {
+        widget.window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget_.window() && event->type() == QEvent::ApplicationPaletteChange) {
+            const QString sheet = widget_.styleSheet();
+            widget_.setStyleSheet(QString());
+            widget_.setStyleSheet(sheet);
+        }
+        return false;
+    }
+
+private:
+    QWidget& widget_;  // the parent
+};
+
 }  // namespace
 
 double contrast(const QColor& a, const QColor& b)
@@ -169,6 +196,12 @@ void paintInk(QWidget& widget, const QColor& ink)
             palette.setColor(group, QPalette::WindowText, ink);
         }
     });
+}
+
+void followWithStyleSheet(QWidget& widget, const QString& sheet)
+{
+    widget.setStyleSheet(sheet);
+    new SheetRenewer(widget);
 }
 
 }  // namespace korvane::colours

@@ -20,6 +20,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QString>
 
 class QWidget;
 
@@ -64,5 +65,10 @@ void paint(QWidget& widget, System number);
 // Paints the widget's text in `ink` on a ground from groundFor, and again
 // whenever the desktop's palette changes.
 void paintInk(QWidget& widget, const QColor& ink);
+
+// Gives the widget the style sheet, and applies it again whenever the
+// desktop's palette changes, so the widget follows the scheme as one
+// without a sheet does.
+void followWithStyleSheet(QWidget& widget, const QString& sheet);
 
 }  // namespace korvane::colours
