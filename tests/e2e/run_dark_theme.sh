@@ -118,7 +118,9 @@ reads() {  # shot what x y w h minimum
 
 main="$(wait_window 'Belquist:Korvane')"
 [ -n "$main" ] || fail "the main window did not appear"
-sleep 0.5
+sleep 1
+# Idle, the settings enabled: the option buttons' captions.
+import -window "$main" "$out/main-window-idle.png"
 click "$main" 604 40   # Start
 sleep 1.2              # the clock has ticked once
 shot "$main" main-window-dark
@@ -165,6 +167,8 @@ reads main-window-dark "problem (cap)" 184 192 321 89 4.5
 reads main-window-dark "score" 536 224 137 57 4.5
 reads main-window-dark "clock (Timecap)" 536 160 137 41 4.5
 reads main-window-dark "label MaxTime" 240 24 57 17 4.5
+reads main-window-idle "option button Number, idle" 328 48 44 16 4.5
+reads main-window-idle "option button ( + ), idle" 248 112 26 16 4.5
 
 # Answer until a miss brings up the popup.
 popup=""
