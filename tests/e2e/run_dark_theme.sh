@@ -33,7 +33,7 @@ if [ "$mode" = portal ] && [ -z "${KORVANE_PRIVATE_BUS:-}" ]; then
   command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is missing" >&2; exit 77; }
   /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null ||
     { echo "SKIP: python3-dbus or python3-gi is missing" >&2; exit 77; }
-  exec env KORVANE_PRIVATE_BUS=1 dbus-run-session -- "$0" "$@"
+  exec env KORVANE_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
