@@ -7,7 +7,9 @@
 // draws it (Chinese, Cyrillic and some Turkish letters come from fallback
 // faces), fits its control at no less than 80 % of the designed size; the
 // lines drawn on the results grid fit its width. English keeps every
-// designed size.
+// designed size. All of this holds under a desktop theme that gives widget
+// classes fonts of its own (GNOME's interface font through Qt's gtk3
+// theme, KDE's), and every control keeps the font it has without one.
 
 #include <cmath>
 #include <memory>
@@ -69,6 +71,50 @@ Drawn drawn(const QString& text, const QFont& font, int width, bool wrap)
     return result;
 }
 
+// A desktop's interface font, as its platform theme hands it to every class
+// of widget it names (Qt's gtk3 theme from GNOME's settings, KDE's from
+// Plasma's): the font of any widget whose font the program leaves unset.
+struct ThemeFont {
+    const char* desktop;
+    const char* family;
+    int points;
+};
+
+constexpr ThemeFont kThemeFonts[] = {
+    {"GNOME 48", "Adwaita Sans", 11},
+    {"GNOME 43", "Cantarell", 11},
+    {"KDE Plasma", "Noto Sans", 10},
+};
+
+void imitateTheme(const QString& family, int points)
+{
+    QApplication::setFont(QFont(family, points));
+    // Each class its own font object, as a theme makes them: a copy of the
+    // application's font would let the widgets inherit their parent's.
+    for (const char* widgetClass :
+         {"QLabel", "QPushButton", "QCheckBox", "QRadioButton", "QGroupBox", "QComboBox", "QLineEdit", "QComboLineEdit",
+          "QComboMenuItem", "QAbstractItemView", "QListView", "QMenu", "QToolButton", "QMessageBox", "QTipLabel"}) {
+        QApplication::setFont(QFont(family, points), widgetClass);
+    }
+}
+
+// The font of every widget in a window, by its place among the children
+// (the window's own font draws nothing).
+QMap<QString, QFont> fontsOf(const QWidget& window)
+{
+    QMap<QString, QFont> fonts;
+    const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        const QWidget& widget = *widgets.at(i);
+        fonts.insert(QStringLiteral("%1/%2 %3 %4")
+                         .arg(window.objectName())
+                         .arg(i)
+                         .arg(QLatin1String(widget.metaObject()->className()), widget.objectName()),
+                     widget.font());
+    }
+    return fonts;
+}
+
 QRect textRoom(const QWidget& widget)
 {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
@@ -92,30 +138,46 @@ class CaptionFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { plainFont_ = QApplication::font(); }
     void cleanup()
     {
         app_.reset();
         korvane::translation::install({QStringLiteral("en")}, {});
+        QApplication::setFont(plainFont_);  // and no class fonts
     }
 
     void everyCaptionShowsWhole_data();
     void everyCaptionShowsWhole();
     void englishKeepsEveryDesignedSize();
+    void everyControlKeepsItsFontUnderATheme_data();
+    void everyControlKeepsItsFontUnderATheme();
 
 private:
+    // The fonts of the three windows' widgets: the main window, the results
+    // window and the popup after a miss.
+    QMap<QString, QFont> fontsOfAllWindows();
     // Every caption on screen now, checked; `where` names the situation.
     void checkWindow(QWidget& window, const QString& where);
     void checkCaption(QWidget& widget, const QString& where);
     void checkGrid(const QString& where);
     std::unique_ptr<App> app_;
+    QFont plainFont_;
 };
 
 void CaptionFitTest::everyCaptionShowsWhole_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
-    for (const QString& language : QStringLiteral(KORVANE_LANGUAGES).split(QLatin1Char(','))) {
-        QTest::newRow(qPrintable(language)) << language;
+    QTest::addColumn<QString>("themeFamily");  // none: no theme
+    QTest::addColumn<int>("themePoints");
+    QStringList languages{QString()};
+    languages << QStringLiteral(KORVANE_LANGUAGES).split(QLatin1Char(','));
+    for (const QString& language : languages) {
+        const QByteArray name = language.isEmpty() ? QByteArray("en") : language.toUtf8();
+        QTest::addRow("%s", name.constData()) << language << QString() << 0;
+        for (const ThemeFont& theme : kThemeFonts) {
+            QTest::addRow("%s, %s", name.constData(), theme.desktop)
+                << language << QString::fromLatin1(theme.family) << theme.points;
+        }
     }
 }
 
@@ -184,6 +246,11 @@ void CaptionFitTest::checkGrid(const QString& where)
 void CaptionFitTest::everyCaptionShowsWhole()
 {
     QFETCH(QString, language);
+    QFETCH(QString, themeFamily);
+    QFETCH(int, themePoints);
+    if (!themeFamily.isEmpty()) {
+        imitateTheme(themeFamily, themePoints);
+    }
     const QStringList languages{language.isEmpty() ? QStringLiteral("en-US") : language};
     QCOMPARE(korvane::translation::install(languages, {QStringLiteral(KORVANE_TRANSLATIONS_DIR)}), language);
     app_ = std::make_unique<App>();
@@ -247,6 +314,59 @@ void CaptionFitTest::englishKeepsEveryDesignedSize()
         }
     }
     QVERIFY(checked >= 29);
+}
+
+QMap<QString, QFont> CaptionFitTest::fontsOfAllWindows()
+{
+    app_ = std::make_unique<App>();
+    app_->show();
+    if (!QTest::qWaitForWindowExposed(&app_->mainWindow())) {
+        return {};
+    }
+    app_->model().results_Click();
+    QWidget* results = app_->resultsHost().window();
+    QMap<QString, QFont> fonts = fontsOf(app_->mainWindow());
+    if (results != nullptr) {
+        fonts.insert(fontsOf(*results));
+    }
+    app_->pf().okclose_Click();
+    QTest::mouseClick(named<QPushButton>(app_->mainWindow(), "Start"), Qt::LeftButton);
+    const int wrong = (app_->data().rightslot + 1) % 3;
+    QTest::mouseClick(named<QPushButton>(app_->mainWindow(), QStringLiteral("but(%1)").arg(wrong)), Qt::LeftButton);
+    if (QWidget* popup = app_->popupHost().window()) {
+        fonts.insert(fontsOf(*popup));
+    }
+    app_.reset();
+    return fonts;
+}
+
+void CaptionFitTest::everyControlKeepsItsFontUnderATheme_data()
+{
+    QTest::addColumn<QString>("themeFamily");
+    QTest::addColumn<int>("themePoints");
+    for (const ThemeFont& theme : kThemeFonts) {
+        QTest::addRow("%s, %s %d", theme.desktop, theme.family, theme.points)
+            << QString::fromLatin1(theme.family) << theme.points;
+    }
+}
+
+// Each control, its caption and the lists of the combo boxes are drawn in
+// the font the program gives them, whatever font the theme has for their
+// class: under GNOME's the option buttons showed "Numb" for "Number".
+void CaptionFitTest::everyControlKeepsItsFontUnderATheme()
+{
+    QFETCH(QString, themeFamily);
+    QFETCH(int, themePoints);
+    const QMap<QString, QFont> plain = fontsOfAllWindows();
+    imitateTheme(themeFamily, themePoints);
+    const QMap<QString, QFont> themed = fontsOfAllWindows();
+    QCOMPARE(themed.keys(), plain.keys());
+    QVERIFY(plain.size() > 60);
+    for (auto it = plain.cbegin(); it != plain.cend(); ++it) {
+        const QFont& font = themed.value(it.key());
+        QVERIFY2(font == it.value(), qPrintable(QStringLiteral("%1: %2 under the theme, %3 without")
+                                                    .arg(it.key(), font.toString(), it.value().toString())));
+    }
 }
 
 QTEST_MAIN(CaptionFitTest)

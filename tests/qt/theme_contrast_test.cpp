@@ -4,9 +4,16 @@
 
 // Every text of the three windows stays readable in the desktop's light
 // scheme, in a dark one and in a high-contrast one: its colour against its
-// ground, as the palette says and as the pixels show.
+// ground, as the palette says and as the pixels show. The problem, the
+// answer line and the results grid stand out from their window as boxes in
+// each. When the desktop asks for a dark style while handing over a light
+// palette (GNOME's dark switch under Qt's gtk3 theme), the windows turn
+// dark as in the dark theme, and light again exactly as before.
 
+#include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -15,11 +22,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleHints>
 #include <QStyleOptionButton>
 #include <QtTest>
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
+#include "ui/shared/system_colours.h"
 
 using korvane::App;
 using korvane::qttest::contrastRatio;
@@ -56,6 +65,15 @@ QPalette adwaitaDark()
         palette.setColor(QPalette::Inactive, role.role, QColor(role.normal));
         palette.setColor(QPalette::Disabled, role.role, QColor(role.disabled));
     }
+    return palette;
+}
+
+// Adwaita:dark as Qt 6.8's gtk3 theme hands it over: text fields and lists
+// in the windows' own colour.
+QPalette adwaitaDarkFieldsAsWindows()
+{
+    QPalette palette = adwaitaDark();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     return palette;
 }
 
@@ -199,6 +217,10 @@ private slots:
     void everyTextReadsOnItsGround_data();
     void everyTextReadsOnItsGround();
     void aThemeSwitchIsFollowedByOpenWindows();
+    void textBoxesStandOutFromTheirWindow_data();
+    void textBoxesStandOutFromTheirWindow();
+    void theDesktopsDarkWishTurnsTheWindowsDark_data();
+    void theDesktopsDarkWishTurnsTheWindowsDark();
 
 private:
     QWidget& mainWindow() { return app_->mainWindow(); }
@@ -264,7 +286,10 @@ void ThemeContrastTest::everyTextReadsOnItsGround_data()
     const struct {
         const char* name;
         QPalette palette;
-    } palettes[] = {{"light", QApplication::palette()}, {"dark", adwaitaDark()}, {"high contrast", highContrast()}};
+    } palettes[] = {{"light", QApplication::palette()},
+                    {"dark", adwaitaDark()},
+                    {"dark, fields as windows", adwaitaDarkFieldsAsWindows()},
+                    {"high contrast", highContrast()}};
     for (const auto& scheme : palettes) {
         for (const auto& text : texts) {
             const bool headline = QByteArray(text.control) == "Label1";
@@ -338,6 +363,139 @@ void ThemeContrastTest::aThemeSwitchIsFollowedByOpenWindows()
     QCOMPARE(popup->palette().color(QPalette::Window), QColor(212, 208, 200));
     QCOMPARE(results->palette().color(QPalette::Window), QColor(212, 208, 200));
     QCOMPARE(named(*popup, "Label1")->palette().color(QPalette::Window), light_.color(QPalette::Window));
+}
+
+void ThemeContrastTest::textBoxesStandOutFromTheirWindow_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("box");
+    const struct {
+        const char* name;
+        QPalette palette;
+    } palettes[] = {{"light", QApplication::palette()},
+                    {"dark", adwaitaDark()},
+                    {"dark, fields as windows", adwaitaDarkFieldsAsWindows()},
+                    {"high contrast", highContrast()}};
+    for (const auto& scheme : palettes) {
+        for (const auto& [state, box] : {std::pair{"run", "cap"}, {"popup", "giveanswer"}, {"results", "dt"}}) {
+            QTest::addRow("%s: %s", scheme.name, box)
+                << scheme.palette << QString::fromLatin1(state) << QString::fromLatin1(box);
+        }
+    }
+}
+
+// On the pixels, the ground of the box against the window's face around
+// it: at least the step of the light scheme's white box on its grey face.
+void ThemeContrastTest::textBoxesStandOutFromTheirWindow()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, state);
+    QFETCH(QString, box);
+
+    QApplication::setPalette(palette);
+    QWidget* window = windowIn(state);
+    QVERIFY2(window, "the window is not on screen");
+    QWidget* widget = named(*window, box);
+    QVERIFY2(widget, "no control of that name");
+    const QImage image = window->grab().toImage();
+    const QRect inside(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    const QRegion around = QRegion(inside.adjusted(-4, -4, 4, 4)).subtracted(inside).intersected(window->rect());
+    const QColor ground = drawnText(image, inside, inside).ground;
+    const QColor face = drawnText(image, inside, around).ground;
+    const double step = contrastRatio(ground, face);
+    qInfo("%s on %s: %.2f : 1", qPrintable(ground.name()), qPrintable(face.name()), step);
+    QVERIFY2(step >= korvane::colours::boxStep() - 0.005,
+             qPrintable(QStringLiteral("%1 on %2: %3 : 1").arg(ground.name(), face.name()).arg(step, 0, 'f', 2)));
+}
+
+void ThemeContrastTest::theDesktopsDarkWishTurnsTheWindowsDark_data()
+{
+    QTest::addColumn<bool>("byHint");
+    QTest::newRow("the switch told") << false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    QTest::newRow("the style hint changed") << true;
+#endif
+}
+
+// A dark wish on a light palette: every text reads as in the dark theme;
+// the wish withdrawn: the windows are exactly as before, pixel for pixel.
+// A dark wish on a palette that is dark already leaves it alone.
+void ThemeContrastTest::theDesktopsDarkWishTurnsTheWindowsDark()
+{
+    QFETCH(bool, byHint);
+    QWidget* results = windowIn(QStringLiteral("results"));
+    QVERIFY(results);
+    click(mainWindow(), "Start");
+    korvane::qttest::clickCentre(korvane::qttest::answerButton(mainWindow(), app_->data().rightslot, false));
+    QWidget* popup = korvane::qttest::topLevel(QStringLiteral("tpop"));
+    QVERIFY(popup);
+    const std::array<QWidget*, 3> windows{&mainWindow(), popup, results};
+    std::vector<QImage> before;
+    for (QWidget* window : windows) {
+        before.push_back(window->grab().toImage());
+    }
+    auto wish = [&](bool dark) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        if (byHint) {
+            emit QGuiApplication::styleHints()->colorSchemeChanged(dark ? Qt::ColorScheme::Dark
+                                                                        : Qt::ColorScheme::Light);
+            QCoreApplication::processEvents();
+            return;
+        }
+#endif
+        QVERIFY(!byHint);
+        app_->darkSwitch().follow(dark);
+        QCoreApplication::processEvents();
+    };
+
+    wish(true);
+    QVERIFY(korvane::colours::isDark(QApplication::palette()));
+    const double red = contrastRatio(QColor(255, 0, 0), light_.color(QPalette::Window));
+    const struct {
+        QWidget* window;
+        const char* control;
+        double minimum;
+    } texts[] = {{&mainWindow(), "cap", 4.5},   {&mainWindow(), "score", 4.5}, {&mainWindow(), "Start", 4.5},
+                 {&mainWindow(), "Ftime", 4.5}, {popup, "Label1", red},        {popup, "giveanswer", 4.5},
+                 {popup, "kill", 4.5},          {results, "dt", 4.5},          {results, "okclose", 4.5}};
+    for (const auto& text : texts) {
+        QWidget* widget = named(*text.window, QString::fromLatin1(text.control));
+        QVERIFY2(widget, text.control);
+        const Reading reading = readingOf(*text.window, *widget);
+        const QString where = QString::fromLatin1(text.control) + QStringLiteral(": ") + reading.measured;
+        QVERIFY2(reading.drawn >= text.minimum, qPrintable(where));
+        QVERIFY2(reading.inScheme >= 4.5, qPrintable(where));
+    }
+    QVERIFY2(contrastRatio(mainWindow().grab().toImage().pixelColor(2, 300), QColor(Qt::white)) >= 5,
+             "the main window's face is not dark");
+
+    wish(false);
+    QCOMPARE(QApplication::palette(), light_);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        QVERIFY2(windows.at(i)->grab().toImage() == before.at(i), qPrintable(windows.at(i)->objectName()));
+    }
+
+    // The settings, which a run disables, once the run is paused.
+    click(mainWindow(), "Stop");
+    wish(true);
+    for (const char* control : {"Option1(0)", "setp(1)", "Lmaxtime", "maxtime", "selectall"}) {
+        QWidget* widget = named(mainWindow(), QString::fromLatin1(control));
+        QVERIFY2(widget && widget->isEnabled(), control);
+        const Reading reading = readingOf(mainWindow(), *widget);
+        const QString where = QString::fromLatin1(control) + QStringLiteral(": ") + reading.measured;
+        QVERIFY2(reading.drawn >= 4.5, qPrintable(where));
+        QVERIFY2(reading.inScheme >= 4.5, qPrintable(where));
+    }
+    wish(false);
+
+    // A desktop whose own palette is dark keeps it.
+    QApplication::setPalette(highContrast());
+    QCoreApplication::processEvents();
+    wish(true);
+    QCOMPARE(QApplication::palette(), highContrast());
+    wish(false);
+    QCOMPARE(QApplication::palette(), highContrast());
 }
 
 QTEST_MAIN(ThemeContrastTest)

@@ -17,6 +17,7 @@
 #include "ui/popup/popup_window.h"
 #include "ui/results/model/pf.h"
 #include "ui/results/results_window.h"
+#include "ui/shared/dark_switch.h"
 #include "ui/shared/program_keys.h"
 #include "ui/shared/window_host.h"
 
@@ -37,6 +38,7 @@ public:
     MainWindow& mainWindow() { return mainWindow_; }
     WindowHost& popupHost() { return popupHost_; }
     WindowHost& resultsHost() { return resultsHost_; }
+    colours::DarkSwitch& darkSwitch() { return darkSwitch_; }
 
 private:
     // Registers the resources and font substitutions before any window is
@@ -46,6 +48,8 @@ private:
     };
 
     ToolkitReady ready_;
+    // Before the windows, which are then made in the desktop's scheme.
+    colours::DarkSwitch darkSwitch_;
     // The models come first so that they outlive the views bound to them.
     Data data_;
     SeededRandom random_;

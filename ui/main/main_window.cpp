@@ -55,6 +55,11 @@ W* MainWindow::placed(QWidget* container, std::string_view name)
 {
     auto* widget = new W(container);
     widget->setObjectName(qtName(name));
+    // Each control holds the window's font itself rather than inheriting
+    // it: a desktop theme's font for a class of widgets (GNOME's for option
+    // buttons and check boxes) would otherwise stand in for it wherever a
+    // style sheet cuts the inheritance, and cut the captions.
+    widget->setFont(font());
     placedNames_.emplace_back(name);
     placedWidgets_.push_back(widget);
     if (const layout::Place* place = layout::mainPlace(name)) {
@@ -236,7 +241,7 @@ void MainWindow::buildSettings()
             auto* radio = placed<QRadioButton>(container, group(i).name());
             radio->setText(binding::toQt(group(i).Caption()));
             // A narrow gap after the circle, so "Number" fits its 57 pixels.
-            radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+            colours::followWithStyleSheet(*radio, QStringLiteral("QRadioButton { spacing: 3px; }"));
             widgets.push_back(radio);
         }
         binding::bindOptionGroup(group, widgets);

@@ -37,6 +37,8 @@ ResultsWindow::ResultsWindow(Pf& model, ProgramKeys& keys)
         auto* widget = new QPushButton(this);
         widget->setObjectName(binding::toQt(control.name()));
         widget->setGeometry(layout::pixels(box));
+        // The window's font held by the button, not a desktop theme's.
+        widget->setFont(font());
         widget->setAutoDefault(false);
         binding::bindButton(control, *widget);
         keys.watch(*widget);

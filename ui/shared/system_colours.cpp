@@ -20,6 +20,9 @@ namespace {
 // The button face of the light scheme as the toolkit draws it.
 const QColor kLightFace(239, 239, 239);
 
+// What every text keeps against its ground (WCAG's AA for normal text).
+constexpr double kLeastTextContrast = 4.5;
+
 constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
 
 double luminance(const QColor& colour)
@@ -71,6 +74,41 @@ private:
     bool applying_ = false;
 };
 
+// A colour `share` of the way from `from` to `to`, in whole 8-bit steps as
+// a screen shows it.
+QColor mixed(const QColor& from, const QColor& to, double share)
+{
+    auto channel = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
+    return {channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue())};
+}
+
+// Applies a widget's style sheet again when the desktop's palette changes:
+// a style sheet fixes the widget's palette as it was when first applied,
+// and the widget would keep the old scheme's text on the new ground. The
+// widget itself hears nothing of the change while it has a sheet; its
+// window does.
+class SheetRenewer final : public QObject {
+public:
+    explicit SheetRenewer(QWidget& widget) : QObject(&widget), widget_(widget)
+    {
+        widget.window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget_.window() && event->type() == QEvent::ApplicationPaletteChange) {
+            const QString sheet = widget_.styleSheet();
+            widget_.setStyleSheet(QString());
+            widget_.setStyleSheet(sheet);
+        }
+        return false;
+    }
+
+private:
+    QWidget& widget_;  // the parent
+};
+
 }  // namespace
 
 double contrast(const QColor& a, const QColor& b)
@@ -86,12 +124,38 @@ bool isDark(const QPalette& desktop)
            desktop.color(QPalette::Active, QPalette::Window).lightness();
 }
 
+double boxStep() { return contrast(Qt::white, kLightFace); }
+
+QColor boxGround(const QColor& ground, const QColor& face, const QColor& text)
+{
+    if (contrast(ground, face) >= boxStep()) {
+        return ground;
+    }
+    // Darker than the face first, where light text reads better still;
+    // lighter where the face is too dark for that.
+    constexpr int kSteps = 64;
+    for (const QColor& far : {QColor(Qt::black), QColor(Qt::white)}) {
+        for (int step = 1; step <= kSteps; ++step) {
+            const QColor candidate = mixed(face, far, static_cast<double>(step) / kSteps);
+            if (contrast(candidate, text) < kLeastTextContrast) {
+                break;
+            }
+            if (contrast(candidate, face) >= boxStep()) {
+                return candidate;
+            }
+        }
+    }
+    return ground;
+}
+
 TextOnGround system(System number, const QPalette& desktop, QPalette::ColorGroup group)
 {
     const bool dark = isDark(desktop);
     if (number == System::TitleText) {
         if (dark) {
-            return {desktop.color(group, QPalette::Base), desktop.color(group, QPalette::Text)};
+            const QColor text = desktop.color(group, QPalette::Text);
+            return {boxGround(desktop.color(group, QPalette::Base), desktop.color(group, QPalette::Window), text),
+                    text};
         }
         return {QColor(Qt::white), desktop.color(group, QPalette::WindowText)};
     }
@@ -132,6 +196,12 @@ void paintInk(QWidget& widget, const QColor& ink)
             palette.setColor(group, QPalette::WindowText, ink);
         }
     });
+}
+
+void followWithStyleSheet(QWidget& widget, const QString& sheet)
+{
+    widget.setStyleSheet(sheet);
+    new SheetRenewer(widget);
 }
 
 }  // namespace korvane::colours

@@ -12,13 +12,15 @@
 // takes the palette role that does the same job:
 //   colour 9, active title-bar text: white; a ground for text (the
 //     problem, the answer line, the results grid). Dark: Base, the ground
-//     of the desktop's text fields and lists, with their text colour, Text.
+//     of the desktop's text fields and lists, with their text colour, Text;
+//     where Base is the windows' own colour, a shade that stands out.
 //   colour 10, active border: (212, 208, 200); the face of the popup and
 //     the results window. Dark: Window, the face of every window, with
 //     WindowText.
 
 #include <QColor>
 #include <QPalette>
+#include <QString>
 
 class QWidget;
 
@@ -38,6 +40,16 @@ struct TextOnGround {
     QColor text;
 };
 
+// How far a box of colour 9 stands from the window around it in the light
+// scheme (white on the light face, 1.15 : 1): a dark scheme keeps it too,
+// so the problem and the answer line still show as boxes.
+double boxStep();
+
+// `ground` for a box of text in `text` on `face` where it stands out from
+// the face by boxStep(); else the nearest colour that does, darker or
+// lighter than the face, on which the text still reads at 4.5 : 1.
+QColor boxGround(const QColor& ground, const QColor& face, const QColor& text);
+
 // System colour `number` in one colour group of the desktop's palette.
 TextOnGround system(System number, const QPalette& desktop, QPalette::ColorGroup group);
 
@@ -53,5 +65,10 @@ void paint(QWidget& widget, System number);
 // Paints the widget's text in `ink` on a ground from groundFor, and again
 // whenever the desktop's palette changes.
 void paintInk(QWidget& widget, const QColor& ink);
+
+// Gives the widget the style sheet, and applies it again whenever the
+// desktop's palette changes, so the widget follows the scheme as one
+// without a sheet does.
+void followWithStyleSheet(QWidget& widget, const QString& sheet);
 
 }  // namespace korvane::colours
