@@ -76,10 +76,10 @@ protected:
             return false;
         }
         const auto* key = static_cast<QKeyEvent*>(event);
-        held_.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(),
-                                                               key->nativeScanCode(), key->nativeVirtualKey(),
-                                                               key->nativeModifiers(), key->text(),
-                                                               key->isAutoRepeat(), key->count()));
+        held_.emplace_back(target,
+                           std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                                                       key->nativeVirtualKey(), key->nativeModifiers(), key->text(),
+                                                       key->isAutoRepeat(), key->count()));
         return true;
     }
 
