@@ -76,6 +76,10 @@ def run_program(program, desktop):
     events = Events()
 
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    if desktop is not None:
+        # As in that desktop's session: Qt picks its platform theme and
+        # title bar by it.
+        env["XDG_CURRENT_DESKTOP"] = {"gnome": "GNOME", "kwin": "KDE"}[desktop.kind]
     with open(os.environ.get("KORVANE_ATSPI_LOG", os.devnull), "w") as log:
         proc = subprocess.Popen([program], env=env, stdout=log, stderr=log)
         try:
