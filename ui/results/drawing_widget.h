@@ -18,8 +18,9 @@
 
 namespace korvane {
 
+// Q_OBJECT: tests and tools find it by type.
 class DrawingWidget : public QWidget {
-    Q_OBJECT  // so that tests and tools can find it by type
+    Q_OBJECT
 
 public:
     // The page is the one the drawing shows; it outlives the widget.
