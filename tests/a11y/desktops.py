@@ -11,7 +11,7 @@ minimise, resize), and take a screenshot.
 
     desktop = start("gnome" or "kwin", folder, log)   # exports WAYLAND_DISPLAY
     desktop.activate("Belquist:Korvane"); desktop.stacking(); desktop.screenshot(path)
-    desktop.frame("ScoreResults")  # {"maximise": ..., "minimise": ..., "resize": ...}
+    desktop.frame("ScoreResults")  # {"maximise": ..., "minimise": ..., "resize": ..., "modal": ..., "transient": ...}
     desktop.stop()
 """
 
@@ -171,8 +171,9 @@ class Gnome(_Compositor):
     def frame(self, title):
         return self._eval(f"""(() => {{
             const w = global.display.list_all_windows().find(w => w.get_title() === {json.dumps(title)});
-            return w && {{maximise: w.can_maximize(), minimise: w.can_minimize(), resize: w.allows_resize()}};
-            }})()""")
+            return w && {{maximise: w.can_maximize(), minimise: w.can_minimize(), resize: w.allows_resize(),
+                          modal: w.get_window_type() === 4, transient: !!w.get_transient_for()}};
+            }})()""")  # 4: Meta.WindowType.MODAL_DIALOG
 
     def stacking(self):
         return self._eval("global.display.sort_windows_by_stacking(global.display.list_all_windows())"
@@ -253,7 +254,8 @@ class Kwin(_Compositor):
         return self._script(f"""var found = null;
             for (const c of {self.windows})
                 if (c.caption === {json.dumps(title)})
-                    found = {{maximise: c.maximizable, minimise: c.minimizable, resize: c.resizeable}};
+                    found = {{maximise: c.maximizable, minimise: c.minimizable, resize: c.resizeable,
+                             modal: c.modal, transient: c.transient}};
             print(found);""")
 
     def stacking(self):
