@@ -76,6 +76,10 @@ def run_program(program, desktop):
     events = Events()
 
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    if desktop is not None:
+        # As in that desktop's session: Qt picks its platform theme and
+        # title bar by it.
+        env["XDG_CURRENT_DESKTOP"] = {"gnome": "GNOME", "kwin": "KDE"}[desktop.kind]
     with open(os.environ.get("KORVANE_ATSPI_LOG", os.devnull), "w") as log:
         proc = subprocess.Popen([program], env=env, stdout=log, stderr=log)
         try:
@@ -106,6 +110,9 @@ def covers(desktop, upper, lower, what, shown, picture):
     above lower, once the activation has had its time. The click comes once
     the window just shown has taken the focus, as a pupil's would."""
     wait_for(lambda: has_state(shown, Atspi.StateType.ACTIVE), 3)
+    # Where the desktop put the window just shown, for the eye.
+    time.sleep(0.5)
+    desktop.screenshot(os.path.join(OUT, "shown-" + picture))
     desktop.activate(MAIN)
     time.sleep(0.5)
     order = desktop.stacking()
@@ -256,7 +263,6 @@ def run_checks(proc, events, desktop):
         if desktop is not None:
             # Fixed in size: no maximise, whatever the title bar draws.
             wait_for(lambda: has_state(results, Atspi.StateType.ACTIVE), 3)
-            desktop.screenshot(os.path.join(OUT, "results-open.png"))
             frame = desktop.frame(RESULTS)
             check(frame is not None and not frame["maximise"] and not frame["resize"],
                   f"the desktop lets the pupil neither maximise nor resize the results window: {frame}")
@@ -318,6 +324,9 @@ def time_out(app, main, found, desktop):
         check(ok is not None and description(ok) == f"Time Out. {line}" and right,
               f"OK carries the time-out and the answer line: {ok and description(ok)!r}")
         if desktop is not None:
+            # What the desktop was told of the popup: a modal dialog of the
+            # main window where Qt can say so (Qt 6.8: xdg-dialog-v1).
+            print(f"      the desktop's frame of the time-out popup: {desktop.frame(POPUP)}")
             covers(desktop, POPUP, MAIN, "main window activated during a time-out: the popup stays above it", popup,
                    "time-out.png")
         if ok is not None:

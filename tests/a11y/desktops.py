@@ -11,7 +11,7 @@ minimise, resize), and take a screenshot.
 
     desktop = start("gnome" or "kwin", folder, log)   # exports WAYLAND_DISPLAY
     desktop.activate("Belquist:Korvane"); desktop.stacking(); desktop.screenshot(path)
-    desktop.frame("ScoreResults")  # {"maximise": ..., "minimise": ..., "resize": ...}
+    desktop.frame("ScoreResults")  # {"maximise": ..., "minimise": ..., "resize": ..., "modal": ..., "transient": ...}
     desktop.stop()
 """
 
@@ -171,8 +171,9 @@ class Gnome(_Compositor):
     def frame(self, title):
         return self._eval(f"""(() => {{
             const w = global.display.list_all_windows().find(w => w.get_title() === {json.dumps(title)});
-            return w && {{maximise: w.can_maximize(), minimise: w.can_minimize(), resize: w.allows_resize()}};
-            }})()""")
+            return w && {{maximise: w.can_maximize(), minimise: w.can_minimize(), resize: w.allows_resize(),
+                          modal: w.get_window_type() === 4, transient: !!w.get_transient_for()}};
+            }})()""")  # 4: Meta.WindowType.MODAL_DIALOG
 
     def stacking(self):
         return self._eval("global.display.sort_windows_by_stacking(global.display.list_all_windows())"
@@ -188,9 +189,9 @@ class Kwin(_Compositor):
     """KWin 5 or 6. Debian's binary carries a file capability that a
     container may refuse to exec; a copy without it runs. Scripts loaded over
     D-Bus list and activate windows and print what they find to KWin's log.
-    KWin 6 without a GPU (no /dev/dri) offers no screenshots on its virtual
-    output, so it runs nested in the X server named by KORVANE_KWIN_X11
-    when there is one, drawing with OpenGL there."""
+    KWin 6 without a GPU (no /dev/dri) draws with QPainter and then offers
+    no screenshots (ScreenShot2), so it runs nested in the X server named by
+    KORVANE_KWIN_X11, when there is one, and that server's screen is taken."""
 
     kind = "kwin"
 
@@ -211,10 +212,8 @@ class Kwin(_Compositor):
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             env.pop(name, None)
         host = os.environ.get("KORVANE_KWIN_X11", "")
-        if self.version >= 6 and host and not os.path.exists("/dev/dri"):
-            output = ["--x11-display", host]
-        else:
-            output = ["--virtual"]
+        self.host = host if self.version >= 6 and host and not os.path.exists("/dev/dri") else None
+        output = ["--x11-display", self.host] if self.host else ["--virtual"]
         self._start_compositor([binary] + output + ["--width", str(WIDTH), "--height", str(HEIGHT), "--socket",
                                                     self.socket, "--no-lockscreen", "--no-global-shortcuts",
                                                     "--no-kactivities"], env)
@@ -255,7 +254,8 @@ class Kwin(_Compositor):
         return self._script(f"""var found = null;
             for (const c of {self.windows})
                 if (c.caption === {json.dumps(title)})
-                    found = {{maximise: c.maximizable, minimise: c.minimizable, resize: c.resizeable}};
+                    found = {{maximise: c.maximizable, minimise: c.minimizable, resize: c.resizeable,
+                             modal: c.modal, transient: c.transient}};
             print(found);""")
 
     def stacking(self):
@@ -263,6 +263,11 @@ class Kwin(_Compositor):
                             ".sort((a, b) => a.stackingOrder - b.stackingOrder).map(c => c.caption));")
 
     def screenshot(self, path):
+        if self.host:
+            # KWin's output is the one window on that screen, at its origin.
+            shot = subprocess.run(["import", "-display", self.host, "-window", "root", path],
+                                  capture_output=True, timeout=20)
+            return shot.returncode == 0
         reader, writer = os.pipe()
         try:
             # The list takes the writing end: it is closed with the list,
