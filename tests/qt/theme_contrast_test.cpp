@@ -28,6 +28,7 @@
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
+#include "ui/shared/dark_switch.h"
 #include "ui/shared/system_colours.h"
 
 using korvane::App;
@@ -38,38 +39,10 @@ using korvane::qttest::named;
 namespace {
 
 // What Qt 6.4's gtk3 platform theme hands the program for
-// GTK_THEME=Adwaita:dark (read from a running program): the same colours
-// when active and inactive, others when disabled.
-QPalette adwaitaDark()
-{
-    struct Role {
-        QPalette::ColorRole role;
-        QRgb normal;
-        QRgb disabled;
-    };
-    const Role roles[] = {
-        {QPalette::WindowText, 0xf0f0f0, 0x828282},    {QPalette::Button, 0x323232, 0x323232},
-        {QPalette::Light, 0x4b4b4b, 0x4b4b4b},         {QPalette::Midlight, 0x2a2a2a, 0x2a2a2a},
-        {QPalette::Dark, 0x212121, 0xbebebe},          {QPalette::Mid, 0x262626, 0x262626},
-        {QPalette::Text, 0xf0f0f0, 0x828282},          {QPalette::BrightText, 0x4b4b4b, 0x4b4b4b},
-        {QPalette::ButtonText, 0xf0f0f0, 0x828282},    {QPalette::Base, 0x242424, 0x323232},
-        {QPalette::Window, 0x323232, 0x323232},        {QPalette::Shadow, 0x191919, 0x252525},
-        {QPalette::Highlight, 0x308cc6, 0x919191},     {QPalette::HighlightedText, 0xf0f0f0, 0xf0f0f0},
-        {QPalette::Link, 0x308cc6, 0x308cc6},          {QPalette::LinkVisited, 0xff00ff, 0xff00ff},
-        {QPalette::AlternateBase, 0x2b2b2b, 0x2b2b2b}, {QPalette::ToolTipBase, 0xffffdc, 0xffffdc},
-        {QPalette::ToolTipText, 0x000000, 0x000000},   {QPalette::PlaceholderText, 0xf0f0f0, 0xf0f0f0},
-    };
-    QPalette palette;
-    for (const Role& role : roles) {
-        palette.setColor(QPalette::Active, role.role, QColor(role.normal));
-        palette.setColor(QPalette::Inactive, role.role, QColor(role.normal));
-        palette.setColor(QPalette::Disabled, role.role, QColor(role.disabled));
-    }
-    return palette;
-}
+// GTK_THEME=Adwaita:dark, as the program itself keeps it for GNOME's dark
+// switch.
+using korvane::colours::adwaitaDark;
 
-// Adwaita:dark as Qt 6.8's gtk3 theme hands it over: text fields and lists
-// in the windows' own colour.
 QPalette adwaitaDarkFieldsAsWindows()
 {
     QPalette palette = adwaitaDark();
