@@ -16,12 +16,16 @@ def play(player, h, mark):
     word the program says is German. `mark`: Orca's utterances before the
     program started."""
     speech = player.speech
-    # Orca 48 may put a nearby label's text before the button's name.
-    reset = re.compile(r"(.+ )?Neu " + re.escape(h.BUTTON) + r"\.")
-    if not h.check(speech.wait(reset, mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
+
+    def button(name):
+        # Orca 48 sometimes puts a label's text before a button's name
+        # here ("TimeLimit Pause button.").
+        return re.compile(r"(.+ )?" + re.escape(f"{name} {h.BUTTON}."))
+
+    if not h.check(speech.wait(button("Neu"), mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
         return
     speech.quiet()
-    if not h.check(player.move_to(f"Start {h.BUTTON}.", "Tab", 6), "German: Tab reaches Start"):
+    if not h.check(player.move_to(button("Start"), "Tab", 6), "German: Tab reaches Start"):
         return
     mark = speech.mark()
     h.key("space")
@@ -59,15 +63,15 @@ def play(player, h, mark):
     told = player.press("t", re.compile(r"Zeit: +\d+\.?"), 3)
     h.check(told is not None, f"German: T says the time left as 'Zeit:': {speech.since(mark)}")
 
-    if not h.check(player.move_to(f"Pause {h.BUTTON}.", "shift+Tab", 6), "German: Shift+Tab reaches Pause"):
+    if not h.check(player.move_to(button("Pause"), "shift+Tab", 6), "German: Shift+Tab reaches Pause"):
         return
     h.key("space")
     speech.quiet()
-    if not h.check(player.move_to(f"Ergebnis {h.BUTTON}.", "shift+Tab", 20), "German: Shift+Tab reaches 'Ergebnis'"):
+    if not h.check(player.move_to(button("Ergebnis"), "shift+Tab", 20), "German: Shift+Tab reaches 'Ergebnis'"):
         return
     mark = speech.mark()
     h.key("space")
-    h.check(speech.wait(f"Schließen {h.BUTTON}.", mark) is not None, "German: the results window, its 'Schließen'")
+    h.check(speech.wait(button("Schließen"), mark) is not None, "German: the results window, its 'Schließen'")
     speech.quiet()
     mark = speech.mark()
     h.key("Tab")
