@@ -67,8 +67,8 @@ if [ "$platform" = gnome ] || [ "$platform" = kwin ]; then
   # interfaces are.
   export KORVANE_DESKTOP="$platform" QT_QPA_PLATFORM=wayland
   if [ "$platform" = kwin ] && [ ! -e /dev/dri ]; then
-    # Without a GPU KWin 6 takes screenshots only nested in an X server,
-    # where it draws with OpenGL (desktops.py).
+    # Without a GPU KWin 6 offers no screenshots of its own; nested in an
+    # X server, that server's screen is taken instead (desktops.py).
     start_virtual_display 150 199 "$out/xvfb.log"
     export KORVANE_KWIN_X11="$DISPLAY"
   fi

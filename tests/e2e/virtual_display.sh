@@ -6,10 +6,11 @@
 #   start_virtual_display LOW HIGH LOG
 # starts Xvfb (1024x768, 24-bit) on the first free display number in
 # LOW..HIGH, exports DISPLAY, sets xvfb_pid and waits until the server
-# answers. KORVANE_DISPLAY_OFFSET (0 unless set) is added to LOW and HIGH:
-# X servers share their abstract sockets across roots and containers, so
-# test runs side by side on one machine each take a range of their own. stop_virtual_display (for the caller's EXIT trap) stops the
+# answers. stop_virtual_display (for the caller's EXIT trap) stops the
 # program the caller started, its pid in app, and the server.
+# KORVANE_DISPLAY_OFFSET (0 unless set) is added to LOW and HIGH: X servers
+# share their abstract sockets across roots and containers, so test runs
+# side by side on one machine each take a range of their own.
 xvfb_pid=""
 app=""
 stop_virtual_display() {
