@@ -95,8 +95,10 @@ class Speech:
                 if match:
                     # The voice settings may follow the closing quote.
                     utterance = match.group(1).split("'{")[0].split("' {")[0].rstrip("' ")
+                    # With Qt 6.8 the program says "Correct!" and the next
+                    # problem in one announcement: "Correct! 7 + 5".
                     with self.lock:
-                        self.said.append(utterance)
+                        self.said.extend(re.split(r"(?<=!) (?=\S)", utterance))
             self.file.flush()
 
     def mark(self):

@@ -25,9 +25,9 @@ constexpr int kSettleLimitMs = 1000;
 // Recent texts kept for tests.
 constexpr qsizetype kSentKept = 16;
 
-// Between two texts: a screen reader drops a second message of one kind
+// Between two sendings: a screen reader drops a second message of one kind
 // from the same program that comes within a tenth of a second of the first
-// (Orca does), and a busy one may take in messages later than they went.
+// (Orca does).
 constexpr int kGapMs = 300;
 
 // A window of the program itself, not a combo box's list or a tooltip.
@@ -179,35 +179,38 @@ void Announcer::focusSettled(QWindow* /*window*/)
 
 void Announcer::flush()
 {
-    if (windowChanging_) {
+    if (windowChanging_ || pending_.isEmpty()) {
         return;  // focusSettled() flushes
     }
-    while (!pending_.isEmpty()) {
-        if (lastSent_.isValid() && lastSent_.elapsed() < kGapMs) {
-            flushSoon_.start(static_cast<int>(kGapMs - lastSent_.elapsed()));
-            return;
-        }
-        send(pending_.takeFirst());
-        lastSent_.restart();
+    if (lastSent_.isValid() && lastSent_.elapsed() < kGapMs) {
+        flushSoon_.start(static_cast<int>(kGapMs - lastSent_.elapsed()));
+        return;
     }
+    send(std::exchange(pending_, {}));
+    lastSent_.restart();
 }
 
-void Announcer::send(const QString& text)
+void Announcer::send(const QStringList& texts)
 {
-    sent_ << text;
-    if (sent_.size() > kSentKept) {
+    sent_ << texts;
+    while (sent_.size() > kSentKept) {
         sent_.removeFirst();
     }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(&window_, text);
+    // Texts asked for together ("Correct!" and the next problem) go out as
+    // one announcement: a screen reader busy speaking may take in two
+    // messages at once however far apart they went, and drop the second.
+    QAccessibleAnnouncementEvent announcement(&window_, texts.join(QLatin1Char(' ')));
     QAccessible::updateAccessibility(&announcement);
 #else
     // Each text comes in a notification of its own (a fresh accessible id,
     // so a fresh object to the screen reader).
-    auto* notice = new Notice(*status_, text);
-    notices_.push_back(Said{notice, QAccessible::registerAccessibleInterface(notice)});
-    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    for (const QString& text : texts) {
+        auto* notice = new Notice(*status_, text);
+        notices_.push_back(Said{notice, QAccessible::registerAccessibleInterface(notice)});
+        QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
     while (notices_.size() > kKept) {
         QAccessible::deleteAccessibleInterface(notices_.front().id);
         notices_.pop_front();

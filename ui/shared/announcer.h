@@ -17,8 +17,8 @@
 // second text: a screen reader may keep the name it read the first time
 // and say that again.
 //
-// Texts are sent at the end of the handler that asked for them, in order,
-// a little apart.
+// Texts are sent at the end of the handler that asked for them, in order;
+// those of one handler together, those of the next a little later.
 // When a window of the program comes up (shown or brought to the front) or
 // goes away meanwhile, they wait until the focus has settled in a window:
 // the screen reader presents the new window first and would cut off
@@ -70,7 +70,7 @@ private:
 
     void flush();
     void focusSettled(QWindow* window);
-    void send(const QString& text);
+    void send(const QStringList& texts);
 
     QWidget& window_;
     // Owned by Qt's accessibility cache, which hands them out by id; given
