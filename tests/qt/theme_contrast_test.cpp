@@ -68,6 +68,20 @@ QPalette highContrast()
     return palette;
 }
 
+// The schemes every text and box is checked in; "light" is the one the
+// program starts with.
+struct Scheme {
+    const char* name;
+    QPalette palette;
+};
+std::vector<Scheme> schemes()
+{
+    return {{"light", QApplication::palette()},
+            {"dark", adwaitaDark()},
+            {"dark, fields as windows", adwaitaDarkFieldsAsWindows()},
+            {"high contrast", highContrast()}};
+}
+
 // The colour the nearest filled ancestor (or the widget itself) paints as
 // its ground.
 QColor groundUnder(const QWidget& widget)
@@ -256,14 +270,7 @@ void ThemeContrastTest::everyTextReadsOnItsGround_data()
         {"popup", "kill"},     {"popup", "tpop"},      {"results", "dt"},     {"results", "show10"},
         {"results", "show20"}, {"results", "okclose"}, {"results", "pf"},
     };
-    const struct {
-        const char* name;
-        QPalette palette;
-    } palettes[] = {{"light", QApplication::palette()},
-                    {"dark", adwaitaDark()},
-                    {"dark, fields as windows", adwaitaDarkFieldsAsWindows()},
-                    {"high contrast", highContrast()}};
-    for (const auto& scheme : palettes) {
+    for (const auto& scheme : schemes()) {
         for (const auto& text : texts) {
             const bool headline = QByteArray(text.control) == "Label1";
             QTest::addRow("%s, %s: %s", scheme.name, text.state, text.control)
@@ -343,14 +350,7 @@ void ThemeContrastTest::textBoxesStandOutFromTheirWindow_data()
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("box");
-    const struct {
-        const char* name;
-        QPalette palette;
-    } palettes[] = {{"light", QApplication::palette()},
-                    {"dark", adwaitaDark()},
-                    {"dark, fields as windows", adwaitaDarkFieldsAsWindows()},
-                    {"high contrast", highContrast()}};
-    for (const auto& scheme : palettes) {
+    for (const auto& scheme : schemes()) {
         for (const auto& [state, box] : {std::pair{"run", "cap"}, {"popup", "giveanswer"}, {"results", "dt"}}) {
             QTest::addRow("%s: %s", scheme.name, box)
                 << scheme.palette << QString::fromLatin1(state) << QString::fromLatin1(box);
