@@ -24,17 +24,21 @@ void Tallyquip::but_Click(int Index)
     if (Index + 1 == data_.rightslot) {
         scor.play();
         data_.lastright = 1;
-        cap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Correct!")));
+        //: The problem line after a right answer, in 48-point type over 321 pixels.
+        cap.setCaption(say(QT_TRANSLATE_NOOP("MainWindow", "Correct!")));
         showpic(picture::kRight);
     } else {
         beep.play();
         if (data_.facts(data_.curfact).review == -1) {
             stackadd();
         }
-        cap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Wrong!")));
+        //: The problem line after a wrong answer, in 48-point type over 321 pixels.
+        cap.setCaption(say(QT_TRANSLATE_NOOP("MainWindow", "Wrong!")));
         showpic(picture::kWrong);
         //: The popup's headline after a wrong answer: keep the marks and blanks around the words.
-        tpop_.showFeedback(say(QT_TRANSLATE_NOOP("Tallyquip", " ^.^ !! Wrong Answer !! ^.^ ")), Modality::Modeless);
+        //: Popup: its headline after a wrong answer; red, 16-point, 241 pixels; keep the faces.
+        tpop_.showFeedback(popupWord(QT_TRANSLATE_NOOP("PopupWindow", " ^.^ !! Wrong Answer !! ^.^ ")),
+                           Modality::Modeless);
     }
     organize();
 }

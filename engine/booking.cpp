@@ -60,7 +60,8 @@ void Tallyquip::organize()
     }
     countUp(data_.totalprobs);
     //: The score line: right answers / problems so far.
-    score.setCaption(filled(say(QT_TRANSLATE_NOOP("Tallyquip", "Score:  %1 / %2")),
+    //: Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.
+    score.setCaption(filled(say(QT_TRANSLATE_NOOP("MainWindow", "Score:  %1 / %2")),
                             {digits(data_.totalright), digits(data_.totalprobs)}));
 
     if (fact.review != -1) {

@@ -19,7 +19,8 @@ void Tallyquip::countdown_Timer()
         return;
     }
     //: The seconds left to answer; said again when the pupil presses T.
-    Timecap.setCaption(filled(say(QT_TRANSLATE_NOOP("Tallyquip", "Time:  %1")), {digits(data_.shockleft)}));
+    //: Main window: the seconds (%1) left to answer; 14-point type, 137 pixels; also said on the T key.
+    Timecap.setCaption(filled(say(QT_TRANSLATE_NOOP("MainWindow", "Time:  %1")), {digits(data_.shockleft)}));
     --data_.shockleft;
 }
 
@@ -33,7 +34,8 @@ void Tallyquip::Timershock_Timer()
     // The window takes no input until the popup is gone.
     setInputBlocked(true);
     //: The popup's headline when the answer clock ran out: keep the marks and blanks around the words.
-    tpop_.showFeedback(say(QT_TRANSLATE_NOOP("Tallyquip", " ^_^ !!Time Out!! ^_^ ")), Modality::Modal);
+    //: Popup: its headline when the time to answer ran out; red, 16-point, 241 pixels; keep the faces.
+    tpop_.showFeedback(popupWord(QT_TRANSLATE_NOOP("PopupWindow", " ^_^ !!Time Out!! ^_^ ")), Modality::Modal);
     setInputBlocked(false);
     if (closed_) {
         return;  // the window went away during the wait
@@ -54,8 +56,8 @@ void Tallyquip::clear_Click()
     data_.started = 0;
     data_.totalprobs = 0;
     showpic(picture::kLogo);
-    score.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Score")));
-    Timecap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Time")));
+    score.setCaption(say(QT_TRANSLATE_NOOP("MainWindow", "Score")));
+    Timecap.setCaption(say(QT_TRANSLATE_NOOP("MainWindow", "Time")));
     stateall(panel::kOpen);
 }
 

@@ -5,20 +5,27 @@
 #include "fact_text.h"
 
 #include "number_text.h"
+#include "words.h"
 
 namespace korvane {
 
 namespace {
 
-const char* operatorText(int op)
+std::string operatorText(int op)
 {
+    // The signs a class writes, with the blanks around them: a German class
+    // writes 3 · 4, a French one 3 × 4.
     switch (op) {
     case optype::kAddition:
-        return " + ";
+        //: The plus sign between the numbers of a problem, with a blank each side: "7 + 5".
+        return word("Drill", QT_TRANSLATE_NOOP("Drill", " + "));
     case optype::kSubtraction:
-        return " - ";
+        //: The minus sign between the numbers of a problem, with a blank each side: "14 - 6".
+        return word("Drill", QT_TRANSLATE_NOOP("Drill", " - "));
     default:
-        return " x ";
+        //: The times sign between the numbers of a problem, with a blank each side: "3 x 4". Use the sign
+        //: the country's schools write (3 · 4, 3 × 4).
+        return word("Drill", QT_TRANSLATE_NOOP("Drill", " x "));
     }
 }
 

@@ -10,7 +10,7 @@ namespace korvane {
 
 void Tallyquip::Stop_Click()
 {
-    Timecap.setCaption(say(QT_TRANSLATE_NOOP("Tallyquip", "Time")));
+    Timecap.setCaption(say(QT_TRANSLATE_NOOP("MainWindow", "Time")));
     Timershock.setEnabled(false);
     countdown.setEnabled(false);
     keeptime.setEnabled(false);

@@ -60,20 +60,34 @@ public:
 
     // ---- named controls --------------------------------------------------
     Label cap{*this, "cap", "Tallyquip"};
-    Label score{*this, "score", say(QT_TRANSLATE_NOOP("Tallyquip", "Score"))};
-    Label Timecap{*this, "Timecap", say(QT_TRANSLATE_NOOP("Tallyquip", "Time"))};
+    //: Main window: the score line before a run, 14-point type, 137 pixels wide.
+    Label score{*this, "score", say(QT_TRANSLATE_NOOP("MainWindow", "Score"))};
+    //: Main window: the countdown line before a run, 14-point type, 137 pixels wide.
+    Label Timecap{*this, "Timecap", say(QT_TRANSLATE_NOOP("MainWindow", "Time"))};
     ControlArray<CommandButton, 3> but;
-    CommandButton Start{*this, "Start", say(QT_TRANSLATE_NOOP("Tallyquip", "Start"))};
-    CommandButton Stop{*this, "Stop", say(QT_TRANSLATE_NOOP("Tallyquip", "Pause"))};
-    CommandButton clear{*this, "clear", say(QT_TRANSLATE_NOOP("Tallyquip", "Reset"))};
-    CommandButton results{*this, "results", say(QT_TRANSLATE_NOOP("Tallyquip", "Results"))};
-    CommandButton selectall{*this, "selectall", say(QT_TRANSLATE_NOOP("Tallyquip", "Select All"))};
-    CommandButton unselect{*this, "unselect", say(QT_TRANSLATE_NOOP("Tallyquip", "Unselect"))};
+    //: Main window: the button that starts or resumes a run; 24-point type, 153 pixels wide.
+    CommandButton Start{*this, "Start", say(QT_TRANSLATE_NOOP("MainWindow", "Start"))};
+    //: Main window: the button that pauses a run; 24-point type, 153 pixels wide.
+    CommandButton Stop{*this, "Stop", say(QT_TRANSLATE_NOOP("MainWindow", "Pause"))};
+    //: Main window: the button that clears the run's counts and starts afresh; 18-point type, 97 pixels wide.
+    CommandButton clear{*this, "clear", say(QT_TRANSLATE_NOOP("MainWindow", "Reset"))};
+    //: Main window: the button that opens the results window; 18-point type, 97 pixels wide.
+    CommandButton results{*this, "results", say(QT_TRANSLATE_NOOP("MainWindow", "Results"))};
+    //: Main window, Values frame: the button that ticks every number box; 73 pixels wide.
+    CommandButton selectall{*this, "selectall", say(QT_TRANSLATE_NOOP("MainWindow", "Select All"))};
+    //: Main window, Values frame: the button that clears every number box; 73 pixels wide.
+    CommandButton unselect{*this, "unselect", say(QT_TRANSLATE_NOOP("MainWindow", "Unselect"))};
     OptionGroup Option1{*this, "Option1", {"( + )", "( - )", "( x )"}, 0};
     OptionGroup setp{*this,
                      "setp",
-                     {say(QT_TRANSLATE_NOOP("Tallyquip", "Time")), say(QT_TRANSLATE_NOOP("Tallyquip", "Number")),
-                      say(QT_TRANSLATE_NOOP("Tallyquip", "More")), say(QT_TRANSLATE_NOOP("Tallyquip", "Less"))},
+                     //: Main window, Time frame: how a run ends. Time: after the minutes set; 57 pixels each.
+                     {say(QT_TRANSLATE_NOOP("MainWindow", "Time")),
+                      //: How a run ends: after the number of problems set (a word for problems, not for numbers).
+                      say(QT_TRANSLATE_NOOP("MainWindow", "Number")),
+                      //: How a run ends: at the later of the two, a longer run (not the plus sign's name).
+                      say(QT_TRANSLATE_NOOP("MainWindow", "More")),
+                      //: How a run ends: at the earlier of the two, a shorter run (not the minus sign's name).
+                      say(QT_TRANSLATE_NOOP("MainWindow", "Less"))},
                      1};
     ControlArray<CheckBox, 11> ck;
     ComboBox maxtime;
@@ -128,7 +142,9 @@ public:
 
 private:
     // The words of this window in the desktop's language.
-    static std::string say(const char* source) { return word("Tallyquip", source); }
+    static std::string say(const char* source) { return word("MainWindow", source); }
+    // Its words for the popup, which it fills.
+    static std::string popupWord(const char* source) { return word("PopupWindow", source); }
     double rnd();
     int randomDigit();
     void applyPlusTenRule();

@@ -265,12 +265,12 @@ void CaptionFitTest::everyCaptionShowsWhole()
     using korvane::word;
     auto& model = app_->model();
     for (const char* text : {"Correct!", "Wrong!"}) {
-        model.cap.setCaption(word("Tallyquip", text));
+        model.cap.setCaption(word("MainWindow", text));
         checkWindow(main, QStringLiteral("after an answer"));
     }
     for (const char* count : {"10", "100", "32767"}) {
-        model.score.setCaption(filled(word("Tallyquip", "Score:  %1 / %2"), {count, count}));
-        model.Timecap.setCaption(filled(word("Tallyquip", "Time:  %1"), {count}));
+        model.score.setCaption(filled(word("MainWindow", "Score:  %1 / %2"), {count, count}));
+        model.Timecap.setCaption(filled(word("MainWindow", "Time:  %1"), {count}));
         checkWindow(main, QStringLiteral("score and clock at %1").arg(QLatin1String(count)));
     }
     QVERIFY(!QTest::currentTestFailed());
@@ -282,7 +282,7 @@ void CaptionFitTest::everyCaptionShowsWhole()
     QWidget* popup = app_->popupHost().window();
     QVERIFY(popup != nullptr && popup->isVisible());
     checkWindow(*popup, QStringLiteral("popup after a wrong answer"));
-    app_->tpop().Label1.setCaption(word("Tallyquip", " ^_^ !!Time Out!! ^_^ "));
+    app_->tpop().Label1.setCaption(word("PopupWindow", " ^_^ !!Time Out!! ^_^ "));
     checkWindow(*popup, QStringLiteral("popup after a time-out"));
     app_->tpop().Unload();
 

@@ -14,6 +14,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <algorithm>
 
 #include "engine/words.h"
 #include "ui/main/app.h"
@@ -118,7 +119,7 @@ void TranslationTest::theFirstTranslatedLanguageIsChosen()
     QFETCH(QStringList, desktop);
     QFETCH(QString, chosen);
     QCOMPARE(korvane::translation::install(desktop, {kDir}), chosen);
-    const QString reset = QString::fromStdString(korvane::word("Tallyquip", "Reset"));
+    const QString reset = QString::fromStdString(korvane::word("MainWindow", "Reset"));
     QCOMPARE(reset == QLatin1String("Reset"), chosen.isEmpty());
 }
 
@@ -141,8 +142,8 @@ void TranslationTest::eachLanguageNamesTheMainWindowsControls()
         const char* control;
         const char* context;
         const char* english;
-    } names[] = {{"clear", "Tallyquip", "Reset"},           {"results", "Tallyquip", "Results"},
-                 {"selectall", "Tallyquip", "Select All"},  {"setp(3)", "Tallyquip", "Less"},
+    } names[] = {{"clear", "MainWindow", "Reset"},          {"results", "MainWindow", "Results"},
+                 {"selectall", "MainWindow", "Select All"}, {"setp(3)", "MainWindow", "Less"},
                  {"Lmaxnumber", "MainWindow", "MaxNumber"}, {"Option1(1)", "MainWindow", "Subtraction"},
                  {"ck(4)", "MainWindow", "Number %1"},      {"pic(0)", "MainWindow", "Belquist logo"}};
     for (const auto& name : names) {
@@ -208,7 +209,7 @@ void TranslationTest::countsInWordsTakeTheirPluralForm()
     QFETCH(QString, cell);
     korvane::translation::install({language.isEmpty() ? QStringLiteral("en") : language}, {kDir});
     const std::string words =
-        korvane::filled(korvane::counted("Pf", "%n right of %1", right), {std::to_string(right + 1)});
+        korvane::filled(korvane::counted("ResultsWindow", "%n right of %1", right), {std::to_string(right + 1)});
     QCOMPARE(QString::fromStdString(words), cell);
 }
 
@@ -240,7 +241,11 @@ void TranslationTest::everyCatalogueIsCompleteAndNotEnglish()
             QVERIFY2(type.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\" is %3").arg(language, source, type)));
             const QString words = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
             QVERIFY2(!words.isEmpty(), qPrintable(language + QStringLiteral(": empty for ") + source));
-            if (!numerus && !same.contains(source)) {
+            // A sign may stay as it is, and the writing direction is a code.
+            const bool code = source == QLatin1String("QT_LAYOUT_DIRECTION") ||
+                              std::none_of(source.begin(), source.end(), [](QChar c) { return c.isLetter(); }) ||
+                              source.trimmed() == QLatin1String("x");
+            if (!numerus && !same.contains(source) && !code) {
                 QVERIFY2(words != source.trimmed(), qPrintable(language + QStringLiteral(": English ") + source));
             }
         }

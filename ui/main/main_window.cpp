@@ -102,10 +102,15 @@ constexpr std::array kFixedLabels{
     FixedLabel{"L1to5", "    1        2         3         4        5", false},
     FixedLabel{"Lplusten", " +10", false},
     FixedLabel{"L610", "    6         7        8         9       10 ", false},
+    //: Main window, Time frame: the label over the box of minutes a run lasts; 57 pixels wide, one line.
     FixedLabel{"Lmaxtime", QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), true, &Tallyquip::maxtime},
+    //: Main window, Time frame: the label over the box of how many problems a run has; 65 pixels, one line.
     FixedLabel{"Lmaxnumber", QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), true, &Tallyquip::MaxNum},
+    //: Main window, Time frame: beside the box of how often a missed problem comes back; 49 pixels, one line.
     FixedLabel{"Label1", QT_TRANSLATE_NOOP("MainWindow", "Wrong"), true, &Tallyquip::wrongnum},
+    //: Main window, Time frame: beside the box of right answers that retire a problem; 49 pixels, one line.
     FixedLabel{"Label2", QT_TRANSLATE_NOOP("MainWindow", "Right"), true, &Tallyquip::NumRepeat},
+    //: Main window, Time frame: beside the box of seconds to answer one problem; 49 pixels, one line.
     FixedLabel{"Label3", QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), true, &Tallyquip::ShockTime},
 };
 
@@ -153,8 +158,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::buildFrames()
 {
     auto* value = placed<FrameBox>(this, "Value");
+    //: Main window: the title of the frame with the number boxes 1 to 10; about 150 pixels.
     value->setTitle(say(QT_TRANSLATE_NOOP("MainWindow", "Values")));
     auto* time = placed<FrameBox>(this, "Ftime");
+    //: Main window: the title of the frame with the run's settings; about 150 pixels.
     time->setTitle(say(QT_TRANSLATE_NOOP("MainWindow", "Time")));
     valueFrame_ = value;
     timeFrame_ = time;
@@ -168,12 +175,15 @@ void MainWindow::buildLabels()
     // The problem, "Correct!" and "Wrong!" are said as they come, wherever
     // the focus is.
     binding::bindLabel(model_.cap, *cap,
+                       //: Spoken only: the name of the big line that shows the problem.
                        binding::Speech::announced(say(QT_TRANSLATE_NOOP("MainWindow", "Problem")), *announcer_));
 
     // The score is read out after each answer, the clock never by itself:
     // it changes every second.
     const std::array clockAndScore{
+        //: Spoken only: the name of the line that counts down the seconds to answer.
         std::pair{&model_.Timecap, binding::Speech::quiet(say(QT_TRANSLATE_NOOP("MainWindow", "Time left")))},
+        //: Spoken only: the name of the score line.
         std::pair{&model_.score, binding::Speech::described(say(QT_TRANSLATE_NOOP("MainWindow", "Score")))},
     };
     for (const auto& [model, speech] : clockAndScore) {
@@ -206,6 +216,7 @@ void MainWindow::buildButtons()
     for (int i = 0; i < model_.but.count(); ++i) {
         answers.at(static_cast<std::size_t>(i)) =
             button(this, model_.but(i), fonts::arial(48),
+                   //: Spoken only: the name of answer button %1 (1, 2 or 3).
                    binding::Speech::described(say(QT_TRANSLATE_NOOP("MainWindow", "Answer %1")).arg(i + 1)));
     }
     // Typed numbers and the arrow keys move the focus as a keyboard shortcut
@@ -298,20 +309,30 @@ void MainWindow::nameForScreenReaders()
 {
     for (int i = 0; i < 10; ++i) {
         ck_.at(static_cast<std::size_t>(i))
+            //: Spoken only: the name of the box that puts number %1 (1 to 10) into the problems.
             ->setAccessibleName(say(QT_TRANSLATE_NOOP("MainWindow", "Number %1")).arg(i + 1));
     }
     // What a screen reader calls the controls whose caption says little or
     // nothing when read out: the number boxes have none, the operations are
     // signs, the pictures have no text.
     const std::array<std::pair<QWidget*, const char*>, 9> kSpokenNames{{
+        //: Spoken only: the name of the +10 box, which adds 11 to 20 to the other number of + and - problems.
         {ck_[10], QT_TRANSLATE_NOOP("MainWindow", "Plus ten")},
+        //: Spoken only: the name of the ( + ) option button, which chooses plus problems.
         {option1_.at(0), QT_TRANSLATE_NOOP("MainWindow", "Addition")},
+        //: Spoken only: the name of the ( - ) option button, which chooses minus problems.
         {option1_.at(1), QT_TRANSLATE_NOOP("MainWindow", "Subtraction")},
+        //: Spoken only: the name of the ( x ) option button, which chooses times problems.
         {option1_.at(2), QT_TRANSLATE_NOOP("MainWindow", "Multiplication")},
+        //: Spoken only: the picture shown before a run, the program's logo.
         {pic_[0], QT_TRANSLATE_NOOP("MainWindow", "Belquist logo")},
+        //: Spoken only: the picture shown after a time-out.
         {pic_[1], QT_TRANSLATE_NOOP("MainWindow", "Three question marks")},
+        //: Spoken only: the picture shown after a right answer.
         {pic_[2], QT_TRANSLATE_NOOP("MainWindow", "Smiling face")},
+        //: Spoken only: the picture shown after a wrong answer.
         {pic_[3], QT_TRANSLATE_NOOP("MainWindow", "Surprised face")},
+        //: Spoken only: the name of the small sound control that plays the chime.
         {scor_, QT_TRANSLATE_NOOP("MainWindow", "Chime")},
     }};
     for (const auto& [widget, name] : kSpokenNames) {

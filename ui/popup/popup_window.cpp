@@ -69,6 +69,7 @@ PopupWindow::PopupWindow(Tpop& model, ProgramKeys& keys) : QDialog(nullptr), mod
     // OK (below), not again among the window's loose labels of three words
     // or more.
     binding::bindLabel(model.giveanswer, *answer,
+                       //: Spoken only: the name of the popup's line with the right answer.
                        binding::Speech::described(QCoreApplication::translate("PopupWindow", "Right answer")));
 
     auto* ok = ok_ = new QPushButton(this);

@@ -31,6 +31,7 @@ ResultsWindow::ResultsWindow(Pf& model, ProgramKeys& keys)
     auto* dt = new DrawingWidget(model.dt, model.shownPage(), this);
     dt->setGeometry(layout::pixels({240, 0, 8055, 3375}));
     dt->setFont(fonts::courier(9.75));
+    //: Spoken only: the name of the results window's grid.
     dt->setAccessibleName(QCoreApplication::translate("ResultsWindow", "Results grid"));
 
     auto button = [this, &keys](CommandButton& control, layout::Twips box) {

@@ -57,7 +57,8 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QCoreApplication::translate("Announcer", "Announcements") : QString();
+        //: Spoken only: the name of the hidden list from which a screen reader reads the program's news.
+        return t == QAccessible::Name ? QCoreApplication::translate("MainWindow", "Announcements") : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {}; }

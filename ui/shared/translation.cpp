@@ -124,6 +124,16 @@ QString install(const QStringList& languages, const QStringList& givenDirs)
 
 bool translated() { return !installed().empty(); }
 
+Qt::LayoutDirection direction()
+{
+    // Carried by the program's own catalogue, as Debian has no Qt catalogue
+    // for every right-to-left language (Urdu).
+    //: All windows: write RTL if the language is written from right to left (Arabic, Hebrew, Persian, Urdu),
+    //: else LTR. Never shown: it mirrors the windows.
+    const QString said = QCoreApplication::translate("MainWindow", "QT_LAYOUT_DIRECTION");
+    return said == QLatin1String("RTL") ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
 void serveCore()
 {
     static const QtWords words;

@@ -30,6 +30,10 @@ QString install(const QStringList& languages = QLocale::system().uiLanguages(), 
 // Whether a translation is installed: false while the words are English.
 bool translated();
 
+// The direction the installed language is written in: left to right for
+// English and every language whose catalogue does not say otherwise.
+Qt::LayoutDirection direction();
+
 // Lets the toolkit-free core ask Qt for its words (through whatever
 // translation is installed at the time of asking).
 void serveCore();

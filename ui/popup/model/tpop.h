@@ -28,7 +28,8 @@ public:
 
     Label Label1{*this, "Label1", ""};
     Label giveanswer{*this, "giveanswer", ""};
-    CommandButton kill{*this, "kill", word("Tpop", QT_TRANSLATE_NOOP("Tpop", "OK"))};
+    //: Popup: the button that closes it; 24-point type, 281 pixels wide.
+    CommandButton kill{*this, "kill", word("PopupWindow", QT_TRANSLATE_NOOP("PopupWindow", "OK"))};
 
     void Form_Load() override;
     void kill_Click();

@@ -25,9 +25,12 @@ public:
     explicit Pf(const Data& data);
 
     DrawingArea dt{*this, "dt"};
-    CommandButton show10{*this, "show10", word("Pf", QT_TRANSLATE_NOOP("Pf", "Show 1-10"))};
-    CommandButton show20{*this, "show20", word("Pf", QT_TRANSLATE_NOOP("Pf", "Show 11-20"))};
-    CommandButton okclose{*this, "okclose", word("Pf", QT_TRANSLATE_NOOP("Pf", "Close"))};
+    //: Results window: the button that shows the columns 1 to 10; 129 pixels wide.
+    CommandButton show10{*this, "show10", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Show 1-10"))};
+    //: Results window: the button that shows the columns 11 to 20; 129 pixels wide.
+    CommandButton show20{*this, "show20", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Show 11-20"))};
+    //: Results window: the button that closes it; 105 pixels wide.
+    CommandButton okclose{*this, "okclose", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Close"))};
 
     void Form_Load() override;
     void show10_Click();

@@ -74,11 +74,13 @@ ResultsPage::ResultsPage(const Data& data, int page) : number_(page), optype_(da
         }
     }
     //: The grid's heading and key, one line in a fixed-pitch font: it must fit the grid's width (68 characters).
-    key_ = page == 1 ? word("Pf", QT_TRANSLATE_NOOP("Pf", "Numbers  1 thru 10       Key:Correct / Total"))
-                     //: The grid's heading and key on the second page (68 characters at most).
-                     : word("Pf", QT_TRANSLATE_NOOP("Pf", "Numbers 11 thru 20       Key:Correct / Total"));
+    key_ =
+        page == 1
+            ? word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Numbers  1 thru 10       Key:Correct / Total"))
+            //: The grid's heading and key on the second page (68 characters at most).
+            : word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Numbers 11 thru 20       Key:Correct / Total"));
     //: The run's totals under the grid (68 characters at most with the numbers).
-    totals_ = filled(word("Pf", QT_TRANSLATE_NOOP("Pf", "Total Right=%1    Total Problems=%2")),
+    totals_ = filled(word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Total Right=%1    Total Problems=%2")),
                      {gridNumber(data.totalright), gridNumber(data.totalprobs)});
 }
 
@@ -94,16 +96,19 @@ std::string ResultsPage::rowWords(int r) const { return digits(row(r)); }
 std::string ResultsPage::cellWords(int r, int k) const
 {
     const GridCell& c = cell(r, k);
-    //: A cell of the grid as a screen reader says it: right answers (%n) of all answers (%1).
-    const std::string counts =
-        filled(counted("Pf", QT_TRANSLATE_N_NOOP("Pf", "%n right of %1"), c.right), {digits(c.total)});
     if (c.num1 == 0) {
-        return counts;
+        //: A cell of the grid with no problem in it, as a screen reader says it: right answers (%n) of all
+        //: answers (%1). Spoken only, never shown.
+        return filled(counted("ResultsWindow", QT_TRANSLATE_N_NOOP("ResultsWindow", "%n right of %1"), c.right),
+                      {digits(c.total)});
     }
     Fact fact;
     fact.num1 = static_cast<std::int16_t>(c.num1);
     fact.num2 = static_cast<std::int16_t>(c.num2);
-    return factText(optype_, fact) + ": " + counts;
+    //: A cell of the grid as a screen reader says it: the problem (%1, such as "7 + 5"), then right answers
+    //: (%n) of all tries at that problem (%2). Spoken only, never shown.
+    return filled(counted("ResultsWindow", QT_TRANSLATE_N_NOOP("ResultsWindow", "%1: %n right of %2"), c.right),
+                  {factText(optype_, fact), digits(c.total)});
 }
 
 GridReading ResultsPage::reading() const
