@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -140,22 +140,22 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Correct!</source>
         <extracomment>The problem line after a right answer, in 48-point type over 321 pixels.</extracomment>
-        <translation>Bravo&#xa0;!</translation>
+        <translation>Bravo&#x202f;!</translation>
     </message>
     <message>
         <source>Wrong!</source>
         <extracomment>The problem line after a wrong answer, in 48-point type over 321 pixels.</extracomment>
-        <translation>Raté&#xa0;!</translation>
+        <translation>Raté&#x202f;!</translation>
     </message>
     <message>
         <source>Score:  %1 / %2</source>
         <extracomment>The score line: right answers / problems so far. Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.</extracomment>
-        <translation>Points&#xa0;:  %1 / %2</translation>
+        <translation>Points&#x202f;:  %1 / %2</translation>
     </message>
     <message>
         <source>Time:  %1</source>
         <extracomment>The seconds left to answer; said again when the pupil presses T. Main window: the seconds (%1) left to answer; 14-point type, 137 pixels; also said on the T key.</extracomment>
-        <translation>Temps&#xa0;:  %1</translation>
+        <translation>Temps&#x202f;:  %1</translation>
     </message>
     <message>
         <source>Start</source>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Nombre</translation>
+        <translation>Calculs</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Plus</translation>
+        <translation>Long</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Moins</translation>
+        <translation>Court</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -218,12 +218,12 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source> ^.^ !! Wrong Answer !! ^.^ </source>
         <extracomment>The popup&apos;s headline after a wrong answer: keep the marks and blanks around the words. Popup: its headline after a wrong answer; red, 16-point, 241 pixels; keep the faces.</extracomment>
-        <translation> ^.^ !! C’est faux !! ^.^ </translation>
+        <translation> ^.^ !! C’est faux&#x202f;!! ^.^ </translation>
     </message>
     <message>
         <source> ^_^ !!Time Out!! ^_^ </source>
         <extracomment>The popup&apos;s headline when the answer clock ran out: keep the marks and blanks around the words. Popup: its headline when the time to answer ran out; red, 16-point, 241 pixels; keep the faces.</extracomment>
-        <translation> ^_^ !!Trop tard!! ^_^ </translation>
+        <translation> ^_^ !!Trop tard&#x202f;!! ^_^ </translation>
     </message>
     <message>
         <source>OK</source>
@@ -241,12 +241,12 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Numbers  1 thru 10       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key, one line in a fixed-pitch font: it must fit the grid&apos;s width (68 characters).</extracomment>
-        <translation>Nombres  1 à 10        Légende : Juste / Total</translation>
+        <translation>Nombres  1 à 10        Légende&#x202f;: Juste / Total</translation>
     </message>
     <message>
         <source>Numbers 11 thru 20       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key on the second page (68 characters at most).</extracomment>
-        <translation>Nombres 11 à 20        Légende : Juste / Total</translation>
+        <translation>Nombres 11 à 20        Légende&#x202f;: Juste / Total</translation>
     </message>
     <message>
         <source>Total Right=%1    Total Problems=%2</source>
@@ -257,8 +257,8 @@ Spoken only: the name of the score line.</extracomment>
         <source>%1: %n right of %2</source>
         <extracomment>A cell of the grid as a screen reader says it: the problem (%1, such as &quot;7 + 5&quot;), then right answers (%n) of all tries at that problem (%2). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1: %n juste sur %2</numerusform>
-            <numerusform>%1: %n justes sur %2</numerusform>
+            <numerusform>%1&#x202f;: %n juste sur %2</numerusform>
+            <numerusform>%1&#x202f;: %n justes sur %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -94,7 +94,7 @@
     <message>
         <source>Values</source>
         <extracomment>Main window: the title of the frame with the number boxes 1 to 10; about 150 pixels.</extracomment>
-        <translation>Angka</translation>
+        <translation>Bilangan</translation>
     </message>
     <message>
         <source>Time</source>
@@ -130,7 +130,7 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number %1</source>
         <extracomment>Spoken only: the name of the box that puts number %1 (1 to 10) into the problems.</extracomment>
-        <translation>Angka %1</translation>
+        <translation>Bilangan %1</translation>
     </message>
     <message>
         <source>Announcements</source>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Jumlah</translation>
+        <translation>Soal</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Lebih</translation>
+        <translation>Lama</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Kurang</translation>
+        <translation>Singkat</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -241,12 +241,12 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Numbers  1 thru 10       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key, one line in a fixed-pitch font: it must fit the grid&apos;s width (68 characters).</extracomment>
-        <translation>Angka  1 sampai 10     Arti: Benar / Semua</translation>
+        <translation>Bilangan  1 sampai 10  Arti: Benar / Semua</translation>
     </message>
     <message>
         <source>Numbers 11 thru 20       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key on the second page (68 characters at most).</extracomment>
-        <translation>Angka 11 sampai 20     Arti: Benar / Semua</translation>
+        <translation>Bilangan 11 sampai 20  Arti: Benar / Semua</translation>
     </message>
     <message>
         <source>Total Right=%1    Total Problems=%2</source>

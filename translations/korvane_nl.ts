@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,7 @@
     <message>
         <source>MaxNumber</source>
         <extracomment>Main window, Time frame: the label over the box of how many problems a run has; 65 pixels, one line.</extracomment>
-        <translation>Sommen</translation>
+        <translation>Opgaven</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -54,17 +54,17 @@
     <message>
         <source>Addition</source>
         <extracomment>Spoken only: the name of the ( + ) option button, which chooses plus problems.</extracomment>
-        <translation>Plussommen</translation>
+        <translation>Optellen</translation>
     </message>
     <message>
         <source>Subtraction</source>
         <extracomment>Spoken only: the name of the ( - ) option button, which chooses minus problems.</extracomment>
-        <translation>Minsommen</translation>
+        <translation>Aftrekken</translation>
     </message>
     <message>
         <source>Multiplication</source>
         <extracomment>Spoken only: the name of the ( x ) option button, which chooses times problems.</extracomment>
-        <translation>Keersommen</translation>
+        <translation>Vermenigvuldigen</translation>
     </message>
     <message>
         <source>Belquist logo</source>
@@ -108,7 +108,7 @@ Main window: the title of the frame with the run&apos;s settings; about 150 pixe
     <message>
         <source>Problem</source>
         <extracomment>Spoken only: the name of the big line that shows the problem.</extracomment>
-        <translation>Som</translation>
+        <translation>Opgave</translation>
     </message>
     <message>
         <source>Time left</source>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Aantal</translation>
+        <translation>Opgaven</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Meer</translation>
+        <translation>Langer</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Minder</translation>
+        <translation>Korter</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -213,7 +213,7 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Right answer</source>
         <extracomment>Spoken only: the name of the popup&apos;s line with the right answer.</extracomment>
-        <translation>Goede antwoord</translation>
+        <translation>Goed antwoord</translation>
     </message>
     <message>
         <source> ^.^ !! Wrong Answer !! ^.^ </source>
@@ -251,22 +251,22 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Total Right=%1    Total Problems=%2</source>
         <extracomment>The run&apos;s totals under the grid (68 characters at most with the numbers).</extracomment>
-        <translation>Goed=%1    Sommen=%2</translation>
+        <translation>Goed=%1    Opgaven=%2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n right of %2</source>
         <extracomment>A cell of the grid as a screen reader says it: the problem (%1, such as &quot;7 + 5&quot;), then right answers (%n) of all tries at that problem (%2). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1: %n goed van %2</numerusform>
-            <numerusform>%1: %n goed van %2</numerusform>
+            <numerusform>%1: %n van %2 goed</numerusform>
+            <numerusform>%1: %n van %2 goed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right of %1</source>
         <extracomment>A cell of the grid with no problem in it, as a screen reader says it: right answers (%n) of all answers (%1). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%n goed van %1</numerusform>
-            <numerusform>%n goed van %1</numerusform>
+            <numerusform>%n van %1 goed</numerusform>
+            <numerusform>%n van %1 goed</numerusform>
         </translation>
     </message>
     <message>

@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Número</translation>
+        <translation>Contas</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Mais</translation>
+        <translation>Longo</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Menos</translation>
+        <translation>Curto</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Sayı</translation>
+        <translation>Sorular</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Fazla</translation>
+        <translation>Uzun</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Az</translation>
+        <translation>Kısa</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -257,14 +257,14 @@ Spoken only: the name of the score line.</extracomment>
         <source>%1: %n right of %2</source>
         <extracomment>A cell of the grid as a screen reader says it: the problem (%1, such as &quot;7 + 5&quot;), then right answers (%n) of all tries at that problem (%2). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1: %2 sorudan %n doğru</numerusform>
+            <numerusform>%1: %2 denemede %n doğru</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right of %1</source>
         <extracomment>A cell of the grid with no problem in it, as a screen reader says it: right answers (%n) of all answers (%1). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1 sorudan %n doğru</numerusform>
+            <numerusform>%1 denemede %n doğru</numerusform>
         </translation>
     </message>
     <message>

@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> · </translation>
     </message>
 </context>
 <context>
@@ -39,7 +39,7 @@
     <message>
         <source>Right</source>
         <extracomment>Main window, Time frame: beside the box of right answers that retire a problem; 49 pixels, one line.</extracomment>
-        <translation>Вірні</translation>
+        <translation>Правильні</translation>
     </message>
     <message>
         <source>TimeLimit</source>
@@ -190,17 +190,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Число</translation>
+        <translation>Приклади</translation>
     </message>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>Більше</translation>
+        <translation>Довше</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>Менше</translation>
+        <translation>Коротше</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -241,17 +241,17 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Numbers  1 thru 10       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key, one line in a fixed-pitch font: it must fit the grid&apos;s width (68 characters).</extracomment>
-        <translation>Числа  1 до 10         Пояснення: Вірно / Усього</translation>
+        <translation>Числа  1 до 10         Пояснення: Правильно / Усього</translation>
     </message>
     <message>
         <source>Numbers 11 thru 20       Key:Correct / Total</source>
         <extracomment>The grid&apos;s heading and key on the second page (68 characters at most).</extracomment>
-        <translation>Числа 11 до 20         Пояснення: Вірно / Усього</translation>
+        <translation>Числа 11 до 20         Пояснення: Правильно / Усього</translation>
     </message>
     <message>
         <source>Total Right=%1    Total Problems=%2</source>
         <extracomment>The run&apos;s totals under the grid (68 characters at most with the numbers).</extracomment>
-        <translation>Вірно=%1    Прикладів=%2</translation>
+        <translation>Правильно=%1    Прикладів=%2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n right of %2</source>

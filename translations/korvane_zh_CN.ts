@@ -16,7 +16,7 @@
     <message>
         <source> x </source>
         <extracomment>The times sign between the numbers of a problem, with a blank each side: &quot;3 x 4&quot;. Use the sign the country&apos;s schools write (3 · 4, 3 × 4).</extracomment>
-        <translation> x </translation>
+        <translation> × </translation>
     </message>
 </context>
 <context>
@@ -150,12 +150,12 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Score:  %1 / %2</source>
         <extracomment>The score line: right answers / problems so far. Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.</extracomment>
-        <translation>得分:  %1 / %2</translation>
+        <translation>得分：%1 / %2</translation>
     </message>
     <message>
         <source>Time:  %1</source>
         <extracomment>The seconds left to answer; said again when the pupil presses T. Main window: the seconds (%1) left to answer; 14-point type, 137 pixels; also said on the T key.</extracomment>
-        <translation>时间:  %1</translation>
+        <translation>时间：%1</translation>
     </message>
     <message>
         <source>Start</source>
@@ -195,12 +195,12 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>More</source>
         <extracomment>How a run ends: at the later of the two, a longer run (not the plus sign&apos;s name).</extracomment>
-        <translation>较多</translation>
+        <translation>较长</translation>
     </message>
     <message>
         <source>Less</source>
         <extracomment>How a run ends: at the earlier of the two, a shorter run (not the minus sign&apos;s name).</extracomment>
-        <translation>较少</translation>
+        <translation>较短</translation>
     </message>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -257,14 +257,14 @@ Spoken only: the name of the score line.</extracomment>
         <source>%1: %n right of %2</source>
         <extracomment>A cell of the grid as a screen reader says it: the problem (%1, such as &quot;7 + 5&quot;), then right answers (%n) of all tries at that problem (%2). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1: %2 题答对 %n 题</numerusform>
+            <numerusform>%1：%2 次中答对 %n 次</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right of %1</source>
         <extracomment>A cell of the grid with no problem in it, as a screen reader says it: right answers (%n) of all answers (%1). Spoken only, never shown.</extracomment>
         <translation>
-            <numerusform>%1 题答对 %n 题</numerusform>
+            <numerusform>%1 次中答对 %n 次</numerusform>
         </translation>
     </message>
     <message>
