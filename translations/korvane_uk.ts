@@ -190,7 +190,7 @@ Spoken only: the name of the score line.</extracomment>
     <message>
         <source>Number</source>
         <extracomment>How a run ends: after the number of problems set (a word for problems, not for numbers).</extracomment>
-        <translation>Приклади</translation>
+        <translation>Вправи</translation>
     </message>
     <message>
         <source>More</source>
