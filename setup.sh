@@ -16,44 +16,13 @@ cd "$(dirname "$0")"
 mode="${1:-run}"
 build_dir="${KORVANE_BUILD_DIR:-build}"
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-wayland libcanberra-dev libcanberra-pulse sound-theme-freedesktop
-  fonts-liberation2 fonts-comic-neue
-  # The translations: Qt's tools compile them at build time; Qt's own words
-  # in the pupil's language and a face for Chinese at run time.
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
-)
+# shellcheck source=packages.sh
+source packages.sh
+packages=("${korvane_build_packages[@]}")
 if [ "$mode" = test ] || [ "$mode" = deps ]; then
-  # Headless window tests and the end-to-end run under a virtual X server
-  # with a window manager and key auto-repeat (xset). The accessibility
-  # check reads the running program over AT-SPI; the same run on a headless
-  # Wayland compositor, with a sound server whose streams show that the
-  # chime and the bell reach it. The same run under GNOME's and KDE's own
-  # compositors, headless (KWin with its usual window frame, Breeze). The
-  # screen reader test plays a run by ear with Orca under metacity. The
-  # dark-theme run takes GNOME's dark theme through Qt's gtk3 platform theme.
-  packages+=(googletest libgtest-dev xvfb xauth xdotool imagemagick x11-utils
-             x11-xserver-utils metacity qt6-gtk-platformtheme
-             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-             weston pulseaudio pulseaudio-utils
-             gnome-shell kwin-wayland kwin-style-breeze
-             orca speech-dispatcher python3-speechd)
+  packages+=("${korvane_test_packages[@]}")
 fi
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+korvane_install_missing "${packages[@]}"
 
 [ "$mode" = deps ] && exit 0
 

@@ -35,21 +35,9 @@ done
 say() { echo "== $*" >&2; }
 
 # ---- what the build and the runs need --------------------------------------
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libcanberra-dev
-          fonts-liberation2 fonts-comic-neue libbenchmark-dev xvfb)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  say "installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# shellcheck source=../packages.sh
+source "$root/packages.sh"
+korvane_install_missing "${korvane_build_packages[@]}" "${korvane_bench_packages[@]}"
 
 # ---- build -----------------------------------------------------------------
 logs="$build/bench-logs"

@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: MIT
 
-// Booking a problem and moving its fact along: stackadd, organize.
+// Booking a problem and moving its fact along: stackadd, organize (book,
+// then goeson decides whether the run goes on).
 
 #include "counters.h"
 #include "number_text.h"
@@ -51,6 +52,16 @@ void Tallyquip::stackadd()
 
 void Tallyquip::organize()
 {
+    book();
+    if (goeson()) {
+        generate();
+    } else {
+        Stop_Click();
+    }
+}
+
+void Tallyquip::book()
+{
     Fact& fact = data_.facts(data_.curfact);
     if (data_.lastright == 1) {
         countUp(fact.timesright);
@@ -59,7 +70,6 @@ void Tallyquip::organize()
         countUp(fact.timeswrong);
     }
     countUp(data_.totalprobs);
-    //: The score line: right answers / problems so far.
     //: Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.
     score.setCaption(filled(say(QT_TRANSLATE_NOOP("MainWindow", "Score:  %1 / %2")),
                             {digits(data_.totalright), digits(data_.totalprobs)}));
@@ -89,28 +99,21 @@ void Tallyquip::organize()
     }
 
     data_.lastright = 0;
+}
 
-    bool goesOn = false;
+bool Tallyquip::goeson() const
+{
     switch (data_.endmode) {
     case endmode::kTimeReached:
-        goesOn = data_.elapsed < data_.timelimit;
-        break;
+        return data_.elapsed < data_.timelimit;
     case endmode::kCountReached:
-        goesOn = data_.totalprobs < data_.numlimit;
-        break;
+        return data_.totalprobs < data_.numlimit;
     case endmode::kBothReached:
-        goesOn = data_.totalprobs < data_.numlimit || data_.elapsed < data_.timelimit;
-        break;
+        return data_.totalprobs < data_.numlimit || data_.elapsed < data_.timelimit;
     case endmode::kEitherReached:
-        goesOn = data_.totalprobs < data_.numlimit && data_.elapsed < data_.timelimit;
-        break;
+        return data_.totalprobs < data_.numlimit && data_.elapsed < data_.timelimit;
     default:
-        break;
-    }
-    if (goesOn) {
-        generate();
-    } else {
-        Stop_Click();
+        return false;
     }
 }
 

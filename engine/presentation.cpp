@@ -22,6 +22,8 @@ bool Tallyquip::generate()
         return false;
     }
 
+    // 223 for every pool size: floor(rnd() * 223) mod poolcount, so the first
+    // (223 mod poolcount) places come up once more in 223 than the others.
     data_.pickslot = static_cast<std::int16_t>(static_cast<int>(std::floor(rnd() * 223.0)) % data_.poolcount + 1);
     data_.rightslot = static_cast<std::int16_t>(randomDigit() % 3 + 1);
     data_.curfact = data_.pool(data_.pickslot);

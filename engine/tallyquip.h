@@ -11,7 +11,7 @@
 //   fact_table.cpp    prepc, zerotable, preptable
 //   presentation.cpp  generate
 //   answers.cpp       showpic, but_Click
-//   booking.cpp       stackadd, organize
+//   booking.cpp       stackadd, organize, book, goeson
 //   startup.cpp       Form_Load, Getpref, stateall, Start_Click
 //   clocks.cpp        keeptime_Timer, countdown_Timer, Timershock_Timer, clear_Click
 //   pause.cpp         Stop_Click
@@ -119,6 +119,10 @@ public:
     void but_Click(int Index);
     void stackadd();
     void organize();
+    // organize's two steps: count the problem once and move its fact along;
+    // then whether the run goes on by its end mode.
+    void book();
+    bool goeson() const;
     void keeptime_Timer();
     void countdown_Timer();
     void Timershock_Timer();

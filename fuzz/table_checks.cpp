@@ -11,13 +11,7 @@ namespace korvane::fuzz {
 namespace {
 
 using checks::item;
-
-// Without early exits, so it stays a few inline instructions.
-bool sameFact(const Fact& a, const Fact& b)
-{
-    return ((a.num1 ^ b.num1) | (a.num2 ^ b.num2) | (a.answer ^ b.answer) | (a.review ^ b.review) |
-            (a.timesright ^ b.timesright) | (a.timeswrong ^ b.timeswrong)) == 0;
-}
+using checks::sameFact;
 
 // The first count entries of two 1-based lists (count within their size).
 template <typename List>
@@ -81,20 +75,14 @@ bool TableChecks::factHolds(const Data& d, int f) const
     const Fact& now = item(d.facts, f);
     if (f > n_) {
         // Past the table: cleared, when a table is built.
-        return !built_ || sameFact(now, Fact{0, 0, 0, -1, 0, 0});
+        return !built_ || sameFact(now, checks::kClearedFact);
     }
     const Fact& before = item(last_.facts, f);
     if (now.num1 != before.num1 || now.num2 != before.num2 || now.answer != before.answer) {
         return false;  // the table itself changed: the full check says how
     }
     const auto k = static_cast<std::size_t>(f);
-    if (now.timesright < 0 || now.timeswrong < 0) {
-        return false;
-    }
-    if (stacked_[k]) {
-        return now.review >= 1;
-    }
-    return pooled_[k] ? now.review == -1 : (now.review == -1 || now.review == 0);
+    return checks::factHolds(now, pooled_[k], stacked_[k]);
 }
 
 checks::Broken TableChecks::check(const Data& d)
@@ -105,7 +93,7 @@ checks::Broken TableChecks::check(const Data& d)
     if (!valid_ || !sameSettings(d) || checks::tableBuilt(d) != built_ || !samePoolAndStack(d)) {
         return full(d);
     }
-    if (d.totalprobs < 0 || d.totalright < 0 || d.totalright > d.totalprobs) {
+    if (!checks::runCountsHold(d)) {
         return full(d);
     }
     int right = right_;
@@ -135,7 +123,7 @@ checks::Broken TableChecks::check(const Data& d)
             }
         }
     }
-    if (right > d.totalright || wrong > d.totalprobs - d.totalright) {
+    if (!checks::factCountsWithinRun(d, right, wrong)) {
         return full(d);
     }
     right_ = right;

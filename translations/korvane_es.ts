@@ -149,7 +149,7 @@ Spoken only: the name of the score line.</extracomment>
     </message>
     <message>
         <source>Score:  %1 / %2</source>
-        <extracomment>The score line: right answers / problems so far. Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.</extracomment>
+        <extracomment>Main window: the score line, right answers (%1) over problems (%2); 14-point type, 137 pixels, two lines at most.</extracomment>
         <translation>Puntos:  %1 / %2</translation>
     </message>
     <message>

@@ -105,10 +105,11 @@ void TranslationTest::theFirstTranslatedLanguageIsChosen_data()
     QTest::newRow("Austrian German") << QStringList{"de-AT", "de"} << "de";
     QTest::newRow("Canadian French") << QStringList{"fr-CA"} << "fr";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << "pt_BR";
-    QTest::newRow("Portuguese of Portugal: none") << QStringList{"pt-PT"} << "";
+    QTest::newRow("Portuguese of Portugal") << QStringList{"pt-PT"} << "pt_PT";
     QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN"} << "zh_CN";
-    QTest::newRow("Traditional Chinese: none") << QStringList{"zh-TW"} << "";
-    QTest::newRow("untranslated, then Swedish") << QStringList{"ja-JP", "sv-SE"} << "sv";
+    QTest::newRow("Traditional Chinese") << QStringList{"zh-TW"} << "zh_TW";
+    QTest::newRow("Urdu of India") << QStringList{"ur-IN"} << "ur";
+    QTest::newRow("untranslated, then Swedish") << QStringList{"cy-GB", "sv-SE"} << "sv";
     QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "";
     QTest::newRow("C") << QStringList{"C"} << "";
     QTest::newRow("nothing") << QStringList{} << "";

@@ -16,16 +16,6 @@ std::string at(const char* what, int index, int value)
     return std::string(what) + " " + std::to_string(index) + " = " + std::to_string(value);
 }
 
-// The comparisons below run after every step of a fuzzed session. They
-// have no early exit: the compiler would merge an early-exit chain into a
-// call of the library's memcmp, which the sanitizers intercept, where this
-// stays a few inline instructions.
-bool sameFact(const Fact& a, const Fact& b)
-{
-    return ((a.num1 ^ b.num1) | (a.num2 ^ b.num2) | (a.answer ^ b.answer) | (a.review ^ b.review) |
-            (a.timesright ^ b.timesright) | (a.timeswrong ^ b.timeswrong)) == 0;
-}
-
 // As preptable reaches: plus-ten counts only when it is exactly 10.
 int plusTen(const Data& d) { return d.plusten == 10 ? 10 : 0; }
 
@@ -128,7 +118,7 @@ Broken factTable(const Data& d)
         return at("the table has the wrong number of facts:", n, e);
     }
     for (int x = n + 1; x <= kMaxFacts; ++x) {
-        if (!sameFact(item(d.facts, x), Fact{0, 0, 0, -1, 0, 0})) {
+        if (!sameFact(item(d.facts, x), kClearedFact)) {
             return at("an entry past the table is not cleared: entry", x, item(d.facts, x).num1);
         }
     }
@@ -159,8 +149,7 @@ Broken poolAndStack(const Data& d)
     std::array<bool, kMaxFacts + 1> stacked{};
     for (int x = 1; x <= d.stackcount; ++x) {
         const int f = item(d.reviewstack, x);
-        if (f < 1 || f > n || stacked[static_cast<std::size_t>(f)] || !pooled[static_cast<std::size_t>(f)] ||
-            item(d.facts, f).review < 1) {
+        if (f < 1 || f > n || stacked[static_cast<std::size_t>(f)] || !pooled[static_cast<std::size_t>(f)]) {
             return at("review stack entry twice, not in play or review below 1: reviewstack", x, f);
         }
         stacked[static_cast<std::size_t>(f)] = true;
@@ -168,14 +157,11 @@ Broken poolAndStack(const Data& d)
     for (int f = 1; f <= n; ++f) {
         const Fact& fact = item(d.facts, f);
         const auto k = static_cast<std::size_t>(f);
-        if (fact.timesright < 0 || fact.timeswrong < 0) {
-            return at("a fact's count is negative: fact", f, std::min(fact.timesright, fact.timeswrong));
-        }
-        if (pooled[k] && !stacked[k] && fact.review != -1) {
-            return at("a fact in play has a review count: fact", f, fact.review);
-        }
-        if (!pooled[k] && fact.review != -1 && fact.review != 0) {
-            return at("a fact out of play has a review count: fact", f, fact.review);
+        if (!factHolds(fact, pooled[k], stacked[k])) {
+            return at(stacked[k]  ? "a fact on the review stack has no review to come or a negative count: fact"
+                      : pooled[k] ? "a fact in play has a review count or a negative count: fact"
+                                  : "a fact out of play has a review count or a negative count: fact",
+                      f, fact.review);
         }
     }
     return std::nullopt;
@@ -183,7 +169,7 @@ Broken poolAndStack(const Data& d)
 
 Broken counts(const Data& d)
 {
-    if (d.totalprobs < 0 || d.totalright < 0 || d.totalright > d.totalprobs) {
+    if (!runCountsHold(d)) {
         return at("right answers outside 0..problems, problems", d.totalprobs, d.totalright);
     }
     const int n = tableBuilt(d) ? expectedFactCount(d) : 0;
@@ -193,7 +179,7 @@ Broken counts(const Data& d)
         right += item(d.facts, f).timesright;
         wrong += item(d.facts, f).timeswrong;
     }
-    if (right > d.totalright || wrong > d.totalprobs - d.totalright) {
+    if (!factCountsWithinRun(d, right, wrong)) {
         return at("the facts count more answers than the run: right", right, wrong);
     }
     if (d.optype == optype::kMultiplication && d.plusten != 0) {

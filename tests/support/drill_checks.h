@@ -46,6 +46,48 @@ bool sameArray(const A& a, const A& b)
     return std::memcmp(&*a.begin(), &*b.begin(), sizeof(A)) == 0;
 }
 
+// ---- the rules one fact or the run's counts must keep ---------------------
+// Each is defined once here: the full checks below apply them to every
+// fact, the fuzz target's quick re-check only to the facts a step changed.
+
+// An entry past the table, as preptable clears it.
+inline constexpr Fact kClearedFact{0, 0, 0, -1, 0, 0};
+
+// Without early exits: the compiler would merge an early-exit chain into a
+// call of the library's memcmp, which the sanitizers intercept, where this
+// stays a few inline instructions.
+inline bool sameFact(const Fact& a, const Fact& b)
+{
+    return ((a.num1 ^ b.num1) | (a.num2 ^ b.num2) | (a.answer ^ b.answer) | (a.review ^ b.review) |
+            (a.timesright ^ b.timesright) | (a.timeswrong ^ b.timeswrong)) == 0;
+}
+
+// A fact of the table: its counts are never negative; on the review stack
+// it has a review still to come, in play off the stack none, out of play
+// none or 0.
+inline bool factHolds(const Fact& fact, bool pooled, bool stacked)
+{
+    if (fact.timesright < 0 || fact.timeswrong < 0) {
+        return false;
+    }
+    if (stacked) {
+        return fact.review >= 1;
+    }
+    return pooled ? fact.review == -1 : (fact.review == -1 || fact.review == 0);
+}
+
+// Right answers within 0..problems.
+inline bool runCountsHold(const Data& d)
+{
+    return d.totalprobs >= 0 && d.totalright >= 0 && d.totalright <= d.totalprobs;
+}
+
+// The facts' own counts, summed, within the run's.
+inline bool factCountsWithinRun(const Data& d, int right, int wrong)
+{
+    return right <= d.totalright && wrong <= d.totalprobs - d.totalright;
+}
+
 // The table of the numbers and operation of now, entry by entry, and every
 // entry past it cleared.
 Broken factTable(const Data& d);
