@@ -96,13 +96,17 @@ QHash<QString, QRect> places(QWidget& window)
     return found;
 }
 
-// The middle of each number drawn on a label, from the left: columns of ink
-// less than 4 pixels apart belong to one number ("10").
-QList<int> numberCentres(QLabel& label)
+// Each number drawn on a label, from the left, as its middle and width:
+// columns of ink less than 4 pixels apart belong to one number ("10").
+struct Drawn {
+    int centre;
+    int width;
+};
+QList<Drawn> numberCentres(QLabel& label)
 {
     const QImage image = label.grab().toImage();
     const QRgb ground = image.pixel(0, 0);
-    QList<int> centres;
+    QList<Drawn> centres;
     int first = -1;
     int last = -10;
     for (int x = 0; x <= image.width(); ++x) {
@@ -112,7 +116,7 @@ QList<int> numberCentres(QLabel& label)
         }
         if (ink && x - last >= 4) {
             if (first >= 0) {
-                centres << (first + last) / 2;
+                centres << Drawn{(first + last) / 2, last - first + 1};
             }
             first = x;
         }
@@ -121,7 +125,7 @@ QList<int> numberCentres(QLabel& label)
         }
     }
     if (first >= 0) {
-        centres << (first + last) / 2;
+        centres << Drawn{(first + last) / 2, last - first + 1};
     }
     return centres;
 }
@@ -186,7 +190,7 @@ void RightToLeftTest::controlsSitAtTheMirrorOfTheirEnglishPlace()
     QHash<QString, QRect> english;
     int width = 0;
     const QStringList numberLabels{"L1to5", "L610"};
-    QList<QList<int>> englishNumbers;
+    QList<QList<Drawn>> englishNumbers;
     {
         App app;
         app.show();
@@ -215,6 +219,27 @@ void RightToLeftTest::controlsSitAtTheMirrorOfTheirEnglishPlace()
             std::abs(is.x() - x) <= (mirrored ? 3 : 0) && is.y() == was.y() && is.size() == was.size(),
             qPrintable(
                 QStringLiteral("%1 at %2,%3, not %4,%5").arg(it.key()).arg(is.x()).arg(is.y()).arg(x).arg(was.y())));
+    }
+    // Each number over its own box: the numbers drawn where the English
+    // ones are, mirrored within their label.
+    for (qsizetype i = 0; i < numberLabels.size(); ++i) {
+        auto* label = named<QLabel>(app.mainWindow(), numberLabels.at(i));
+        const QList<Drawn> centres = numberCentres(*label);
+        QCOMPARE(centres.size(), 5);
+        for (qsizetype k = 0; k < centres.size(); ++k) {
+            const Drawn& was = englishNumbers.at(i).at(k);
+            const Drawn& is = centres.at(mirrored ? 4 - k : k);
+            const int expected = mirrored ? label->width() - 1 - was.centre : was.centre;
+            // The width tells the numbers apart: "1" is narrower than "5".
+            QVERIFY2(std::abs(is.centre - expected) <= 2 && std::abs(is.width - was.width) <= 1,
+                     qPrintable(QStringLiteral("%1: number %2 at %3, %4 wide, not %5, %6 wide")
+                                    .arg(numberLabels.at(i))
+                                    .arg(k + 1)
+                                    .arg(is.centre)
+                                    .arg(is.width)
+                                    .arg(expected)
+                                    .arg(was.width)));
+        }
     }
 }
 

@@ -111,7 +111,7 @@ void DrawingWidget::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
+    const QFontMetrics metrics(font());  // of the fixed-pitch face
     const bool mirrored = layoutDirection() == Qt::RightToLeft;
     for (const TextPlacement& item : model_.items()) {
         // The pen is the top-left corner of the text; drawText wants the
@@ -120,9 +120,15 @@ void DrawingWidget::paintEvent(QPaintEvent* /*event*/)
         // the grid reads from the right.
         const QString text = binding::toQt(item.text);
         const int left = item.left / layout::kTwipsPerPixel;
-        const int x = mirrored ? width() - left - metrics.horizontalAdvance(text) : left;
-        const int y = item.top / layout::kTwipsPerPixel + metrics.ascent();
-        painter.drawText(QPoint(x, y), text);
+        const int top = item.top / layout::kTwipsPerPixel;
+        if (mirrored) {
+            // Ending where the text would begin left to right, as laid out
+            // with its shaping and fallback faces.
+            painter.drawText(QRect(0, top, width() - left, metrics.height()),
+                             Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextDontClip, text);
+        } else {
+            painter.drawText(QPoint(left, top + metrics.ascent()), text);
+        }
     }
 }
 

@@ -5,11 +5,21 @@
 #include "right_to_left.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace korvane::rtl {
 
 namespace {
+
+// A row of numbers, each over its own box ("    1        2 ..."): text
+// with no strong direction, which a label would still draw left to right.
+bool isRowOfNumbers(const QString& text)
+{
+    static const QRegularExpression row(QStringLiteral("^ *[0-9]+( +[0-9]+)+ *$"));
+    return row.match(text).hasMatch();
+}
 
 void mirrorChildren(QWidget& container)
 {
@@ -19,6 +29,11 @@ void mirrorChildren(QWidget& container)
             continue;  // a window of its own, placed by the desktop
         }
         child->setGeometry(mirrored(child->geometry(), width));
+        // A right-to-left mark makes it run from the right, so the first
+        // number stands over the first box, now the rightmost.
+        if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && isRowOfNumbers(label->text())) {
+            label->setText(QChar(0x200F) + label->text());
+        }
         // A frame holds controls at fixed places of its own; any other
         // widget lays out its parts itself, already mirrored.
         if (qobject_cast<QGroupBox*>(child) != nullptr) {
