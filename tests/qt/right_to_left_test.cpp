@@ -171,6 +171,8 @@ private slots:
     void schoolDigitsAnswerAndSet();
     void signsComeFromTheCatalogue_data();
     void signsComeFromTheCatalogue();
+    void theGridReadsFromTheRight_data();
+    void theGridReadsFromTheRight();
 };
 
 void RightToLeftTest::controlsSitAtTheMirrorOfTheirEnglishPlace_data()
@@ -367,6 +369,54 @@ void RightToLeftTest::signsComeFromTheCatalogue()
     QTest::mouseClick(named<QPushButton>(app.mainWindow(), "Start"), Qt::LeftButton);
     const QString shown = named<QLabel>(app.mainWindow(), "cap")->text();
     QVERIFY2(QRegularExpression(problem).match(shown).hasMatch(), qPrintable(shown));
+}
+
+void RightToLeftTest::theGridReadsFromTheRight_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("ar") << QStringLiteral("ar") << true;
+    QTest::newRow("fa") << QStringLiteral("fa") << true;
+    QTest::newRow("en") << QStringLiteral("en") << false;
+}
+
+void RightToLeftTest::theGridReadsFromTheRight()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, mirrored);
+    const Language chosen(language);
+    App app;
+    app.data().numsel(1) = 1;
+    app.data().numsel(2) = 1;
+    app.pf().showResults();
+    QWidget* pf = app.resultsHost().window();
+    QVERIFY(pf != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(pf));
+    auto* grid = named<QWidget>(*pf, QStringLiteral("dt"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    const QPoint origin = grid->mapToGlobal(QPoint(0, 0));
+    const QImage drawn = grid->grab().toImage();
+    const QColor ground = drawn.pixelColor(drawn.width() / 2, drawn.height() - 2);
+    // The headers of columns 1 to 10 in reading order, each over its own
+    // numbers: where a screen reader says it is, something is drawn.
+    QList<int> lefts;
+    for (int k = 0; k < 10; ++k) {
+        QAccessibleInterface* header = table->child(k);
+        QCOMPARE(header->role(), QAccessible::ColumnHeader);
+        const QRect box = header->rect().translated(-origin);
+        QVERIFY2(korvane::qttest::hasInk(drawn, box, ground), qPrintable(header->text(QAccessible::Name)));
+        lefts << box.x();
+    }
+    for (int k = 1; k < 10; ++k) {
+        QCOMPARE(lefts.at(k) < lefts.at(k - 1), mirrored);
+    }
+    QAccessibleInterface* rowHeader = table->tableInterface()->cellAt(0, 0)->tableCellInterface()->rowHeaderCells()[0];
+    QCOMPARE(rowHeader->rect().x() > table->tableInterface()->cellAt(0, 9)->rect().x(), mirrored);
+    // The arrow keys go where they point.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(table->focusChild(), table->tableInterface()->cellAt(0, mirrored ? 1 : 0));
+    app.pf().Unload();
 }
 
 QTEST_MAIN(RightToLeftTest)

@@ -160,8 +160,11 @@ Qt::LayoutDirection direction()
     //: All windows: write RTL if the language is written from right to left (Arabic, Hebrew, Persian, Urdu),
     //: else LTR. Never shown: it mirrors the windows.
     const QString said = QCoreApplication::translate("MainWindow", "QT_LAYOUT_DIRECTION");
-    // Qt's own catalogue says it where Debian has one (Arabic, Hebrew, Persian).
-    const QString qtSaid = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION");
+    // Qt's own catalogue says it where Debian has one (Arabic, Hebrew,
+    // Persian). Asked by name, not as a text of the program's catalogue.
+    static constexpr const char* kQtContext = "QGuiApplication";
+    static constexpr const char* kKey = "QT_LAYOUT_DIRECTION";
+    const QString qtSaid = QCoreApplication::translate(kQtContext, kKey);
     const bool rtl = said == QLatin1String("RTL") || (translated() && qtSaid == QLatin1String("RTL"));
     return rtl ? Qt::RightToLeft : Qt::LeftToRight;
 }
