@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
-#include <utility>
 
 namespace korvane {
 
@@ -18,58 +17,22 @@ namespace {
 char32_t zeroDigit = U'0';
 
 // The digit sets read besides 0-9 whatever the language: keyboards of the
-// region give either of the two Arabic-script sets.
+// region type either of the two Arabic-script sets.
 constexpr char32_t kArabicIndicZero = U'\u0660';
 constexpr char32_t kPersianZero = U'\u06F0';
 
-// The zeros written are all in the Basic Multilingual Plane.
-void appendUtf8(std::string& out, char32_t c)
+// UTF-8 of a code point of the Basic Multilingual Plane, where every zero
+// written lies.
+std::string utf8(char32_t c)
 {
     if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        return std::string(1, static_cast<char>(c));
     }
-}
-
-// The code point starting at text[i] and its length in bytes; a byte that
-// starts no well-formed sequence stands for itself.
-std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80           ? 1
-                               : (lead >> 5) == 0x6  ? 2
-                               : (lead >> 4) == 0xE  ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 0;
-    if (length == 0 || i + length > text.size()) {
-        return {lead, 1};
+    if (c < 0x800) {
+        return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
     }
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            return {lead, 1};
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    return {c, length};
-}
-
-// 0 to 9 for a digit of a set read, -1 for any other code point.
-int digitValue(char32_t c)
-{
-    for (const char32_t zero : {U'0', zeroDigit, kArabicIndicZero, kPersianZero}) {
-        if (c >= zero && c <= zero + 9) {
-            return static_cast<int>(c - zero);
-        }
-    }
-    return -1;
+    return {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+            static_cast<char>(0x80 | (c & 0x3F))};
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -127,16 +90,16 @@ void useZeroDigit(char32_t zero)
 
 std::string asciiDigits(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto [c, length] = codePointAt(text, i);
-        if (const int value = digitValue(c); value >= 0) {
-            out += static_cast<char>('0' + value);
-        } else {
-            out.append(text.substr(i, length));
+    // A whole UTF-8 sequence never matches inside another one, so each
+    // digit can be replaced where it is found.
+    std::string out(text);
+    for (const char32_t zero : {zeroDigit, kArabicIndicZero, kPersianZero}) {
+        for (char32_t d = 0; zero != U'0' && d <= 9; ++d) {
+            const std::string digit = utf8(zero + d);
+            for (std::size_t at = out.find(digit); at != std::string::npos; at = out.find(digit, at + 1)) {
+                out.replace(at, digit.size(), 1, static_cast<char>('0' + d));
+            }
         }
-        i += length;
     }
     return out;
 }
@@ -194,11 +157,7 @@ std::string digits(std::int64_t value)
     }
     std::string out;
     for (const char c : ascii) {
-        if (isDigit(c)) {
-            appendUtf8(out, zeroDigit + static_cast<char32_t>(c - '0'));
-        } else {
-            out += c;
-        }
+        out += isDigit(c) ? utf8(zeroDigit + static_cast<char32_t>(c - '0')) : std::string(1, c);
     }
     return out;
 }
