@@ -11,6 +11,8 @@ namespace korvane {
 
 namespace {
 
+bool marked = false;
+
 std::string operatorText(int op)
 {
     // The signs a class writes, with the blanks around them: a German class
@@ -32,5 +34,18 @@ std::string operatorText(int op)
 }  // namespace
 
 std::string factText(int op, const Fact& fact) { return digits(fact.num1) + operatorText(op) + digits(fact.num2); }
+
+std::string operationCaption(int op) { return leftToRight("(" + operatorText(op) + ")"); }
+
+void markLeftToRight(bool on) { marked = on; }
+
+std::string leftToRight(std::string text)
+{
+    // An isolate (U+2066 ... U+2069) would leave the surrounding text alone
+    // too, but Qt 6.4 neither reorders by it nor hides it; and digits of
+    // the Arabic set run right to left even inside one: only an override
+    // keeps their order.
+    return marked ? "\u202D" + text + "\u202C" : text;
+}
 
 }  // namespace korvane

@@ -63,7 +63,7 @@ bool Tallyquip::generate()
     }
     data_.choices(data_.rightslot) = fact.answer;
 
-    cap.setCaption(factText(data_.optype, fact));
+    cap.setCaption(leftToRight(factText(data_.optype, fact)));
     for (int k = 0; k <= 2; ++k) {
         but(k).setCaption(digits(data_.choices(k + 1)));
     }

@@ -24,6 +24,7 @@
 
 #include "controls.h"
 #include "data.h"
+#include "fact_text.h"
 #include "feedback_popup.h"
 #include "random_source.h"
 #include "results_sheet.h"
@@ -77,7 +78,11 @@ public:
     CommandButton selectall{*this, "selectall", say(QT_TRANSLATE_NOOP("MainWindow", "Select All"))};
     //: Main window, Values frame: the button that clears every number box; 73 pixels wide.
     CommandButton unselect{*this, "unselect", say(QT_TRANSLATE_NOOP("MainWindow", "Unselect"))};
-    OptionGroup Option1{*this, "Option1", {"( + )", "( - )", "( x )"}, 0};
+    OptionGroup Option1{*this,
+                        "Option1",
+                        {operationCaption(optype::kAddition), operationCaption(optype::kSubtraction),
+                         operationCaption(optype::kMultiplication)},
+                        0};
     OptionGroup setp{*this,
                      "setp",
                      //: Main window, Time frame: how a run ends. Time: after the minutes set; 57 pixels each.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data.h"
+#include "number_text.h"
 
 namespace korvane {
 
@@ -33,7 +34,8 @@ bool TypedAnswer::active() const
 
 std::string TypedAnswer::numberOn(int i) const
 {
-    std::string number = answers_(i).Caption();
+    // Written in the school's digits, typed in those or in 0-9.
+    std::string number = asciiDigits(answers_(i).Caption());
     std::erase(number, ' ');
     return number;
 }

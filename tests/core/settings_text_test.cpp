@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "draws.h"
+#include "engine/number_text.h"
 #include "rig.h"
 
 using namespace korvane;
@@ -126,6 +127,22 @@ TEST(Getpref, ValuesAtTheEdgeOfTheirVariablesAreUsed)
             EXPECT_EQ(reader.period(), row.value * 1000 + 2000) << row.text;
         }
     }
+}
+
+// The digits of the pupil's school, and either Arabic-script set, which
+// keyboards of the region type, read as 0-9 do; the school's are written.
+TEST(Getpref, SchoolDigitsReadAsTheirNumbers)
+{
+    useZeroDigit(U'\u09E6');  // Bengali
+    const std::vector<TextCase> rows{{NumRepeat, "۵", 5}, {WrongNum, "٥", 5}, {MaxTime, " ۱۲.۵ ", 12},
+                                     {MaxNum, "1۲", 12},  {MaxNum, "১০", 10}, {MaxNum, "۵x", 40}};
+    for (const TextCase& row : rows) {
+        EXPECT_EQ(Reader().read(row.field, row.text), row.value) << row.field.name << " \"" << row.text << "\"";
+    }
+    EXPECT_EQ(digits(-120), "-১২০");
+    useZeroDigit(U'\u06F5');  // a five: no zero, so 0-9 are written
+    EXPECT_EQ(digits(12), "12");
+    EXPECT_EQ(parseNumber("১০"), std::nullopt);
 }
 
 // A text that is no usable number leaves the last good value in force;

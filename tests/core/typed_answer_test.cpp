@@ -103,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"TheDigitsAreForgottenAfterAPause", {"12", "5", "15"}, 2, "1w5", 1, Booked::kRight, ""},
         TypedCase{"AShorterPauseKeepsThem", {"12", "5", "15"}, 2, "1v5", 2, Booked::kMiss, ""},
         TypedCase{"EachDigitStartsThePauseAfresh", {"123", "5", "7"}, 2, "1v2v3", 0, Booked::kMiss, ""},
-        TypedCase{"AnIgnoredDigitDoesNotStartItAfresh", {"12", "5", "7"}, 2, "1v9v", 0, Booked::kNothing, ""}),
+        TypedCase{"AnIgnoredDigitDoesNotStartItAfresh", {"12", "5", "7"}, 2, "1v9v", 0, Booked::kNothing, ""},
+        TypedCase{"PersianDigitsOnTheButtons", {"۷", "۱۲", "۱۵"}, 2, "12", 1, Booked::kRight, ""},
+        TypedCase{"ArabicDigitsOnTheButtons", {"٧", "١٢", "١٥"}, 2, "15", 2, Booked::kMiss, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TypedAnswer, ArrowsStepBetweenTheAnswersWrappingRound)

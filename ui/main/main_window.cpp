@@ -33,6 +33,7 @@
 #include "ui/shared/caption_fit.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/program_keys.h"
+#include "ui/shared/right_to_left.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/widget_binding.h"
 #include "ui/shared/window_placement.h"
@@ -140,6 +141,7 @@ MainWindow::MainWindow(Tallyquip& model, ProgramKeys& keys)
 
     // Nothing is laid out again on a resize: every control keeps its place.
     placeCentred(*this, layout::pixels({0, 0, layout::kMainClientWidth, layout::kMainClientHeight}).size());
+    rtl::mirror(*this);
 }
 
 MainWindow::~MainWindow()

@@ -13,6 +13,7 @@
 #include "ui/shared/caption_fit.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/program_keys.h"
+#include "ui/shared/right_to_left.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
@@ -88,6 +89,7 @@ PopupWindow::PopupWindow(Tpop& model, ProgramKeys& keys) : QDialog(nullptr), mod
     captionfit::keepWhole(*ok);
 
     placeCentred(*this, layout::pixels({0, 0, 4680, 3195}).size());  // the client area
+    rtl::mirror(*this);
 }
 
 void PopupWindow::keyPressEvent(QKeyEvent* event)
@@ -105,7 +107,7 @@ void PopupWindow::beforeShow()
     // shown; OK, which takes the focus, carries both, so a screen reader
     // says them with it.
     const QString headline = binding::spokenWords(binding::toQt(model_.Label1.Caption()));
-    const QString line = binding::toQt(model_.giveanswer.Caption());
+    const QString line = binding::spokenText(binding::toQt(model_.giveanswer.Caption()));
     const QString description = headline.isEmpty() ? line : headline + QStringLiteral(". ") + line;
     if (ok_->accessibleDescription() != description) {
         ok_->setAccessibleDescription(description);

@@ -73,11 +73,12 @@ void DrawingWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
         ++row;
         break;
+    // Right to left, the next column lies to the left.
     case Qt::Key_Left:
-        --column;
+        column += layoutDirection() == Qt::RightToLeft ? 1 : -1;
         break;
     case Qt::Key_Right:
-        ++column;
+        column += layoutDirection() == Qt::RightToLeft ? -1 : 1;
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -110,13 +111,24 @@ void DrawingWidget::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const int ascent = QFontMetrics(font()).ascent();
+    const QFontMetrics metrics(font());  // of the fixed-pitch face
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
     for (const TextPlacement& item : model_.items()) {
         // The pen is the top-left corner of the text; drawText wants the
-        // baseline. No background is painted behind the characters.
-        const int x = item.left / layout::kTwipsPerPixel;
-        const int y = item.top / layout::kTwipsPerPixel + ascent;
-        painter.drawText(QPoint(x, y), binding::toQt(item.text));
+        // baseline. No background is painted behind the characters. Right
+        // to left, each text stands at the mirror image of its place, so
+        // the grid reads from the right.
+        const QString text = binding::toQt(item.text);
+        const int left = item.left / layout::kTwipsPerPixel;
+        const int top = item.top / layout::kTwipsPerPixel;
+        if (mirrored) {
+            // Ending where the text would begin left to right, as laid out
+            // with its shaping and fallback faces.
+            painter.drawText(QRect(0, top, width() - left, metrics.height()),
+                             Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextDontClip, text);
+        } else {
+            painter.drawText(QPoint(left, top + metrics.ascent()), text);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QAccessible>
 
 #include "drawing_widget.h"
+#include "ui/shared/right_to_left.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 
@@ -87,8 +88,12 @@ public:
         }
         const int left = column_ < 0 ? 0 : 700 * (column_ + 1);
         const int top = row_ < 0 ? 0 : 200 * table_.grid()->page().row(row_) + 100;
-        const QRect box = layout::pixels({left, top, column_ < 0 ? 600 : 700, 200});
-        return QRect(table_.grid()->mapToGlobal(box.topLeft()), box.size());
+        const DrawingWidget* grid = table_.grid();
+        QRect box = layout::pixels({left, top, column_ < 0 ? 600 : 700, 200});
+        if (grid->layoutDirection() == Qt::RightToLeft) {
+            box = rtl::mirrored(box, grid->width());  // drawn at the mirror image
+        }
+        return QRect(grid->mapToGlobal(box.topLeft()), box.size());
     }
 
     // QAccessibleTableCellInterface

@@ -11,6 +11,7 @@
 #include "ui/shared/caption_fit.h"
 #include "ui/shared/fonts.h"
 #include "ui/shared/program_keys.h"
+#include "ui/shared/right_to_left.h"
 #include "ui/shared/system_colours.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
@@ -58,6 +59,7 @@ ResultsWindow::ResultsWindow(Pf& model, ProgramKeys& keys)
     const QSize client = layout::pixels({0, 0, 8580, 4035}).size();  // fixed: no resizing
     setFixedSize(client);
     placeCentred(*this, client);
+    rtl::mirror(*this);
     // The first page is drawn as soon as this returns, in dt's font.
     model.dt.setLineHeight(dt->lineHeightTwips());
 }

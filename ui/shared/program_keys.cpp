@@ -21,26 +21,39 @@ namespace korvane {
 namespace {
 
 // '0' to '9' for a digit key on the main row or the keypad, with no other
-// modifier; 0 for any other key.
+// modifier, or for a key that types a digit of another script (a Persian
+// or Arabic keyboard's); 0 for any other key.
 char digitOf(const QKeyEvent& key)
-{
-    if (key.key() < Qt::Key_0 || key.key() > Qt::Key_9 || (key.modifiers() & ~Qt::KeypadModifier) != 0) {
-        return 0;
-    }
-    return static_cast<char>('0' + (key.key() - Qt::Key_0));
-}
-
-// Left and Up step back, Right and Down on; 0 for any other key.
-int stepOf(const QKeyEvent& key)
 {
     if ((key.modifiers() & ~Qt::KeypadModifier) != 0) {
         return 0;
     }
+    if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9) {
+        return static_cast<char>('0' + (key.key() - Qt::Key_0));
+    }
+    const QString text = key.text();
+    if (text.size() == 1 && text.at(0).isDigit()) {
+        return static_cast<char>('0' + text.at(0).digitValue());
+    }
+    return 0;
+}
+
+// Up steps back, Down on; Left and Right step towards their side, which is
+// back in a left-to-right window and on in a mirrored one, where the first
+// answer is on the right. 0 for any other key.
+int stepOf(const QKeyEvent& key, Qt::LayoutDirection direction)
+{
+    if ((key.modifiers() & ~Qt::KeypadModifier) != 0) {
+        return 0;
+    }
+    const int towardsRight = direction == Qt::RightToLeft ? -1 : 1;
     switch (key.key()) {
     case Qt::Key_Left:
+        return -towardsRight;
     case Qt::Key_Up:
         return -1;
     case Qt::Key_Right:
+        return towardsRight;
     case Qt::Key_Down:
         return 1;
     default:
@@ -175,7 +188,8 @@ bool ProgramKeys::answerKey(QObject* watched, const QKeyEvent& key)
         }
         return true;
     }
-    if (const int step = stepOf(key); step != 0) {
+    const auto* widget = static_cast<const QWidget*>(watched);
+    if (const int step = stepOf(key, widget->layoutDirection()); step != 0) {
         const auto from = std::find(answers_.begin(), answers_.end(), watched);
         if (from == answers_.end() || watched == nullptr) {
             return false;

@@ -10,10 +10,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "engine/fact_text.h"
+#include "engine/number_text.h"
 #include "engine/words.h"
 
 namespace korvane::translation {
@@ -66,6 +69,29 @@ bool installFrom(const QString& file, const QString& dir)
     return true;
 }
 
+// The desktop's language entry that chose the catalogue: its region says
+// which digits its schools write.
+QLocale& chosenLocale()
+{
+    static QLocale locale = QLocale::c();
+    return locale;
+}
+
+}  // namespace
+
+void follow(const QLocale& locale)
+{
+    chosenLocale() = locale;
+    const Qt::LayoutDirection written = direction();
+    if (QGuiApplication::instance() != nullptr) {
+        QGuiApplication::setLayoutDirection(written);
+    }
+    useZeroDigit(zeroDigit());
+    markLeftToRight(written == Qt::RightToLeft);
+}
+
+namespace {
+
 class QtWords final : public Translator {
 public:
     std::string translate(const char* context, const char* source, int n) const override
@@ -96,6 +122,7 @@ QString install(const QStringList& languages, const QStringList& givenDirs)
 
     for (const QString& language : languages) {
         if (isEnglish(language)) {
+            follow(QLocale::c());
             return {};  // the program's own words come first
         }
         if (dirs.isEmpty()) {
@@ -115,10 +142,12 @@ QString install(const QStringList& languages, const QStringList& givenDirs)
                         break;
                     }
                 }
+                follow(QLocale(language));
                 return name;
             }
         }
     }
+    follow(QLocale::c());
     return {};
 }
 
@@ -131,13 +160,27 @@ Qt::LayoutDirection direction()
     //: All windows: write RTL if the language is written from right to left (Arabic, Hebrew, Persian, Urdu),
     //: else LTR. Never shown: it mirrors the windows.
     const QString said = QCoreApplication::translate("MainWindow", "QT_LAYOUT_DIRECTION");
-    return said == QLatin1String("RTL") ? Qt::RightToLeft : Qt::LeftToRight;
+    // Qt's own catalogue says it where Debian has one (Arabic, Hebrew,
+    // Persian). Asked by name, not as a text of the program's catalogue.
+    static constexpr const char* kQtContext = "QGuiApplication";
+    static constexpr const char* kKey = "QT_LAYOUT_DIRECTION";
+    const QString qtSaid = QCoreApplication::translate(kQtContext, kKey);
+    const bool rtl = said == QLatin1String("RTL") || (translated() && qtSaid == QLatin1String("RTL"));
+    return rtl ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+char32_t zeroDigit()
+{
+    const QString zero = chosenLocale().zeroDigit();
+    return zero.isEmpty() ? U'0' : zero.toUcs4().front();
 }
 
 void serveCore()
 {
     static const QtWords words;
     useTranslator(&words);
+    useZeroDigit(zeroDigit());
+    markLeftToRight(direction() == Qt::RightToLeft);
 }
 
 }  // namespace korvane::translation

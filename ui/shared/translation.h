@@ -31,11 +31,23 @@ QString install(const QStringList& languages = QLocale::system().uiLanguages(), 
 bool translated();
 
 // The direction the installed language is written in: left to right for
-// English and every language whose catalogue does not say otherwise.
+// English and every language whose catalogue (the program's or Qt's) does
+// not say otherwise. install() makes it the application's layout direction.
 Qt::LayoutDirection direction();
 
+// Makes the application's layout direction, and the core's digits and
+// marks, follow the translation installed now, chosen for `locale`'s
+// language. install() calls it; a test with a translator of its own too.
+void follow(const QLocale& locale);
+
+// The zero of the digits the schools of the desktop's language write, as
+// QLocale has it for the language that chose the catalogue ("fa": U+06F0,
+// "ar-EG": U+0660, "ar-MA": '0'); '0' while the words are English.
+char32_t zeroDigit();
+
 // Lets the toolkit-free core ask Qt for its words (through whatever
-// translation is installed at the time of asking).
+// translation is installed at the time of asking), and tells it the digits
+// and the direction of the language installed; install() tells it again.
 void serveCore();
 
 }  // namespace korvane::translation

@@ -42,6 +42,15 @@ QString spokenWords(const QString& caption)
     return words.join(QLatin1Char(' '));
 }
 
+QString spokenText(QString text)
+{
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    });
+    return text;
+}
+
 namespace {
 
 void showChecked(QAbstractButton& widget, bool on)
@@ -188,7 +197,7 @@ void followCaption(Model& model, Widget& widget, const Speech& speech)
             const QString caption = toQt(model.Caption());
             view->setText(caption);
             captionfit::refit(*view);
-            speak(*view, speech, caption);
+            speak(*view, speech, spokenText(caption));
             view->setEnabled(model.Enabled());
         }
     };

@@ -79,6 +79,10 @@ private:
 // " ^_^ !!Time Out!! ^_^ " becomes "Time Out".
 QString spokenWords(const QString& caption);
 
+// `text` without the marks that only order it on screen (U+200E, U+200F,
+// U+202A to U+202E, U+2066 to U+2069): what a screen reader is given.
+QString spokenText(QString text);
+
 // Quiet is for labels: on a button it only fixes the name, as Qt reports
 // every new button text by itself.
 void bindLabel(Label& model, QLabel& widget, const Speech& speech = Speech::caption());

@@ -9,7 +9,10 @@
 
 namespace korvane {
 
-std::string answerLine(int optype, const Fact& fact) { return factText(optype, fact) + " = " + digits(fact.answer); }
+std::string answerLine(int optype, const Fact& fact)
+{
+    return leftToRight(factText(optype, fact) + " = " + digits(fact.answer));
+}
 
 Tpop::Tpop(const Data& data) : data_(data)
 {
