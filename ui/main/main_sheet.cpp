@@ -10,22 +10,19 @@ namespace korvane {
 
 namespace {
 
-using binding::Speech;
-using sheet::Face;
+using sheet::control;
 using sheet::fixed;
+using sheet::item;
 using sheet::Kind;
-using sheet::Look;
-using sheet::Role;
 using sheet::Row;
 using T = Tallyquip;
+using enum binding::Speech::Kind;
+using enum sheet::Face;
+using enum sheet::Look;
+using enum sheet::Role;
 
 constexpr int kValues = 1;  // the frame of the number boxes
 constexpr int kTime = 2;    // the frame of the run's settings
-
-constexpr sheet::Font kProblem{Face::Arial, 48};
-constexpr sheet::Font kCommand{Face::Arial, 24};
-constexpr sheet::Font kSmallCommand{Face::Arial, 18};
-constexpr sheet::Font kLine{Face::Arial, 14.25};
 
 //: Spoken only: the name of the box that puts number %1 (1 to 10) into the problems.
 constexpr const char* kNumber = QT_TRANSLATE_NOOP("MainWindow", "Number %1");
@@ -45,22 +42,19 @@ constexpr std::array kRows{
         .caption = QT_TRANSLATE_NOOP("MainWindow", "Time"), .frame = kTime},
 
     // The problem, said as it comes ("Correct!" and "Wrong!" too), wherever
-    // the focus is.
-    Row{.target = sheet::control<&T::cap>(), .box = {2760, 2880, 4815, 1335}, .tab = 6, .font = kProblem,
+    // the focus is; the clock never by itself, as it changes every second;
+    // the score after each answer.
+    Row{.target = control<&T::cap>(), .box = {2760, 2880, 4815, 1335}, .tab = 6, .font = {Arial, 48},
         //: Spoken only: the name of the big line that shows the problem.
-        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Problem"), .speech = Speech::Kind::Announced,
-        .look = Look::Problem, .centred = true},
-    // The clock is never read out by itself: it changes every second.
-    Row{.target = sheet::control<&T::Timecap>(), .box = {8040, 2400, 2055, 615}, .tab = 7, .font = kLine,
+        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Problem"), .speech = Announced, .look = Problem, .centred = true},
+    Row{.target = control<&T::Timecap>(), .box = {8040, 2400, 2055, 615}, .tab = 7, .font = {Arial, 14.25},
         .caption = "Time",
         //: Spoken only: the name of the line that counts down the seconds to answer.
-        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Time left"), .speech = Speech::Kind::Quiet, .centred = true,
-        .role = Role::Clock},
-    // The score is read out after each answer.
-    Row{.target = sheet::control<&T::score>(), .box = {8040, 3360, 2055, 855}, .tab = 8, .font = kLine,
+        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Time left"), .speech = Quiet, .centred = true, .role = Clock},
+    Row{.target = control<&T::score>(), .box = {8040, 3360, 2055, 855}, .tab = 8, .font = {Arial, 14.25},
         .caption = "Score",
         //: Spoken only: the name of the score line.
-        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Score"), .speech = Speech::Kind::Description, .centred = true},
+        .spoken = QT_TRANSLATE_NOOP("MainWindow", "Score"), .speech = Description, .centred = true},
 
     // Labels that name other controls; the drill never writes to them.
     Row{.target = fixed(Kind::Label, "L1to5"), .in = kValues, .box = {120, 240, 2415, 255}, .tab = 26,
@@ -71,94 +65,93 @@ constexpr std::array kRows{
         .caption = "    6         7        8         9       10 ", .translate = false},
     Row{.target = fixed(Kind::Label, "Lmaxtime"), .in = kTime, .box = {360, 240, 855, 255}, .tab = 12,
         //: Main window, Time frame: the label over the box of minutes a run lasts; 57 pixels wide, one line.
-        .caption = QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), .names = sheet::control<&T::maxtime>()},
+        .caption = QT_TRANSLATE_NOOP("MainWindow", "MaxTime"), .names = control<&T::maxtime>()},
     Row{.target = fixed(Kind::Label, "Lmaxnumber"), .in = kTime, .box = {240, 960, 975, 255}, .tab = 13,
         //: Main window, Time frame: the label over the box of how many problems a run has; 65 pixels, one line.
-        .caption = QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), .names = sheet::control<&T::MaxNum>()},
+        .caption = QT_TRANSLATE_NOOP("MainWindow", "MaxNumber"), .names = control<&T::MaxNum>()},
     Row{.target = fixed(Kind::Label, "Label1"), .in = kTime, .box = {3720, 240, 735, 255}, .tab = 39,
         //: Main window, Time frame: beside the box of how often a missed problem comes back; 49 pixels, one line.
-        .caption = QT_TRANSLATE_NOOP("MainWindow", "Wrong"), .names = sheet::control<&T::wrongnum>()},
+        .caption = QT_TRANSLATE_NOOP("MainWindow", "Wrong"), .names = control<&T::wrongnum>()},
     Row{.target = fixed(Kind::Label, "Label2"), .in = kTime, .box = {3720, 720, 735, 255}, .tab = 40,
         //: Main window, Time frame: beside the box of right answers that retire a problem; 49 pixels, one line.
-        .caption = QT_TRANSLATE_NOOP("MainWindow", "Right"), .names = sheet::control<&T::NumRepeat>()},
+        .caption = QT_TRANSLATE_NOOP("MainWindow", "Right"), .names = control<&T::NumRepeat>()},
     Row{.target = fixed(Kind::Label, "Label3"), .in = kTime, .box = {3720, 1200, 735, 255}, .tab = 41,
         //: Main window, Time frame: beside the box of seconds to answer one problem; 49 pixels, one line.
-        .caption = QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), .names = sheet::control<&T::ShockTime>()},
+        .caption = QT_TRANSLATE_NOOP("MainWindow", "TimeLimit"), .names = control<&T::ShockTime>()},
 
-    // The number boxes: the numbers have no caption but the labels over them.
-    Row{.target = sheet::item<&T::ck, 0>(), .in = kValues, .box = {240, 480, 255, 375}, .tab = 15, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 1>(), .in = kValues, .box = {720, 480, 255, 375}, .tab = 16, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 2>(), .in = kValues, .box = {1200, 480, 255, 375}, .tab = 17, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 3>(), .in = kValues, .box = {1680, 480, 255, 375}, .tab = 18, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 4>(), .in = kValues, .box = {2160, 480, 255, 375}, .tab = 19, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 5>(), .in = kValues, .box = {240, 1200, 255, 375}, .tab = 21, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 6>(), .in = kValues, .box = {720, 1200, 255, 375}, .tab = 22, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 7>(), .in = kValues, .box = {1200, 1200, 255, 375}, .tab = 23, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 8>(), .in = kValues, .box = {1680, 1200, 255, 375}, .tab = 24, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 9>(), .in = kValues, .box = {2160, 1200, 255, 375}, .tab = 20, .spoken = kNumber},
-    Row{.target = sheet::item<&T::ck, 10>(), .in = kValues, .box = {2640, 840, 255, 375}, .tab = 25,
+    // The number boxes: the numbers stand in the labels over them.
+    Row{.target = item<&T::ck, 0>(), .in = kValues, .box = {240, 480, 255, 375}, .tab = 15, .spoken = kNumber},
+    Row{.target = item<&T::ck, 1>(), .in = kValues, .box = {720, 480, 255, 375}, .tab = 16, .spoken = kNumber},
+    Row{.target = item<&T::ck, 2>(), .in = kValues, .box = {1200, 480, 255, 375}, .tab = 17, .spoken = kNumber},
+    Row{.target = item<&T::ck, 3>(), .in = kValues, .box = {1680, 480, 255, 375}, .tab = 18, .spoken = kNumber},
+    Row{.target = item<&T::ck, 4>(), .in = kValues, .box = {2160, 480, 255, 375}, .tab = 19, .spoken = kNumber},
+    Row{.target = item<&T::ck, 5>(), .in = kValues, .box = {240, 1200, 255, 375}, .tab = 21, .spoken = kNumber},
+    Row{.target = item<&T::ck, 6>(), .in = kValues, .box = {720, 1200, 255, 375}, .tab = 22, .spoken = kNumber},
+    Row{.target = item<&T::ck, 7>(), .in = kValues, .box = {1200, 1200, 255, 375}, .tab = 23, .spoken = kNumber},
+    Row{.target = item<&T::ck, 8>(), .in = kValues, .box = {1680, 1200, 255, 375}, .tab = 24, .spoken = kNumber},
+    Row{.target = item<&T::ck, 9>(), .in = kValues, .box = {2160, 1200, 255, 375}, .tab = 20, .spoken = kNumber},
+    Row{.target = item<&T::ck, 10>(), .in = kValues, .box = {2640, 840, 255, 375}, .tab = 25,
         //: Spoken only: the name of the +10 box, which adds 11 to 20 to the other number of + and - problems.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Plus ten")},
 
     // How a run ends.
-    Row{.target = sheet::item<&T::setp, 0>(), .in = kTime, .box = {1440, 240, 855, 255}, .tab = 34, .caption = "Time"},
-    Row{.target = sheet::item<&T::setp, 1>(), .in = kTime, .box = {1440, 600, 855, 255}, .tab = 35,
-        .caption = "Number"},
-    Row{.target = sheet::item<&T::setp, 2>(), .in = kTime, .box = {1440, 960, 855, 255}, .tab = 36, .caption = "More"},
-    Row{.target = sheet::item<&T::setp, 3>(), .in = kTime, .box = {1440, 1320, 855, 255}, .tab = 37, .caption = "Less"},
+    Row{.target = item<&T::setp, 0>(), .in = kTime, .box = {1440, 240, 855, 255}, .tab = 34, .caption = "Time"},
+    Row{.target = item<&T::setp, 1>(), .in = kTime, .box = {1440, 600, 855, 255}, .tab = 35, .caption = "Number"},
+    Row{.target = item<&T::setp, 2>(), .in = kTime, .box = {1440, 960, 855, 255}, .tab = 36, .caption = "More"},
+    Row{.target = item<&T::setp, 3>(), .in = kTime, .box = {1440, 1320, 855, 255}, .tab = 37, .caption = "Less"},
     // The operation choice belongs to the window, drawn above the lower band
     // of the Time frame and never grouped with the end-mode buttons inside
     // it. Its captions are signs: a screen reader says the operation.
-    Row{.target = sheet::item<&T::Option1, 0>(), .box = {3480, 1680, 855, 255}, .tab = 42,
+    Row{.target = item<&T::Option1, 0>(), .box = {3480, 1680, 855, 255}, .tab = 42,
         //: Spoken only: the name of the ( + ) option button, which chooses plus problems.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Addition")},
-    Row{.target = sheet::item<&T::Option1, 1>(), .box = {3480, 1920, 855, 255}, .tab = 43,
+    Row{.target = item<&T::Option1, 1>(), .box = {3480, 1920, 855, 255}, .tab = 43,
         //: Spoken only: the name of the ( - ) option button, which chooses minus problems.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Subtraction")},
-    Row{.target = sheet::item<&T::Option1, 2>(), .box = {3480, 2160, 975, 255}, .tab = 44,
+    Row{.target = item<&T::Option1, 2>(), .box = {3480, 2160, 975, 255}, .tab = 44,
         //: Spoken only: the name of the ( x ) option button, which chooses times problems.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Multiplication")},
 
-    // The run's settings, each named by its label above.
-    Row{.target = sheet::control<&T::maxtime>(), .in = kTime, .box = {120, 480, 1215, 315}, .tab = 4},
-    Row{.target = sheet::control<&T::MaxNum>(), .in = kTime, .box = {120, 1200, 1215, 315}, .tab = 5},
-    Row{.target = sheet::control<&T::wrongnum>(), .in = kTime, .box = {2400, 240, 1215, 315}, .tab = 38},
-    Row{.target = sheet::control<&T::NumRepeat>(), .in = kTime, .box = {2400, 720, 1215, 315}, .tab = 32},
-    Row{.target = sheet::control<&T::ShockTime>(), .in = kTime, .box = {2400, 1200, 1215, 315}, .tab = 33},
+    // The run's settings, each named by its label.
+    Row{.target = control<&T::maxtime>(), .in = kTime, .box = {120, 480, 1215, 315}, .tab = 4},
+    Row{.target = control<&T::MaxNum>(), .in = kTime, .box = {120, 1200, 1215, 315}, .tab = 5},
+    Row{.target = control<&T::wrongnum>(), .in = kTime, .box = {2400, 240, 1215, 315}, .tab = 38},
+    Row{.target = control<&T::NumRepeat>(), .in = kTime, .box = {2400, 720, 1215, 315}, .tab = 32},
+    Row{.target = control<&T::ShockTime>(), .in = kTime, .box = {2400, 1200, 1215, 315}, .tab = 33},
 
     // An answer button is called by its slot; its value is its description.
-    Row{.target = sheet::item<&T::but, 0>(), .box = {360, 4680, 2775, 2055}, .tab = 9, .font = kProblem,
-        .spoken = kAnswer, .speech = Speech::Kind::Description, .role = Role::Answer},
-    Row{.target = sheet::item<&T::but, 1>(), .box = {3720, 4680, 2775, 2055}, .tab = 10, .font = kProblem,
-        .spoken = kAnswer, .speech = Speech::Kind::Description, .role = Role::Answer},
-    Row{.target = sheet::item<&T::but, 2>(), .box = {7200, 4680, 2775, 2055}, .tab = 11, .font = kProblem,
-        .spoken = kAnswer, .speech = Speech::Kind::Description, .role = Role::Answer},
-    Row{.target = sheet::control<&T::Start>(), .box = {7920, 120, 2295, 975}, .tab = 2, .font = kCommand,
-        .caption = "Start", .role = Role::Start},
-    Row{.target = sheet::control<&T::Stop>(), .box = {7920, 1200, 2295, 975}, .tab = 1, .font = kCommand,
+    Row{.target = item<&T::but, 0>(), .box = {360, 4680, 2775, 2055}, .tab = 9, .font = {Arial, 48},
+        .spoken = kAnswer, .speech = Description, .role = Answer},
+    Row{.target = item<&T::but, 1>(), .box = {3720, 4680, 2775, 2055}, .tab = 10, .font = {Arial, 48},
+        .spoken = kAnswer, .speech = Description, .role = Answer},
+    Row{.target = item<&T::but, 2>(), .box = {7200, 4680, 2775, 2055}, .tab = 11, .font = {Arial, 48},
+        .spoken = kAnswer, .speech = Description, .role = Answer},
+    Row{.target = control<&T::Start>(), .box = {7920, 120, 2295, 975}, .tab = 2, .font = {Arial, 24},
+        .caption = "Start", .role = Start},
+    Row{.target = control<&T::Stop>(), .box = {7920, 1200, 2295, 975}, .tab = 1, .font = {Arial, 24},
         .caption = "Pause"},
     // Results and Reset lie over the empty lower band of the Time frame but
     // belong to the window; made after the frame, they are drawn above it.
-    Row{.target = sheet::control<&T::results>(), .box = {4560, 1800, 1455, 495}, .tab = 31, .font = kSmallCommand,
+    Row{.target = control<&T::results>(), .box = {4560, 1800, 1455, 495}, .tab = 31, .font = {Arial, 18},
         .caption = "Results"},
-    Row{.target = sheet::control<&T::clear>(), .box = {6120, 1800, 1455, 495}, .tab = 0, .font = kSmallCommand,
+    Row{.target = control<&T::clear>(), .box = {6120, 1800, 1455, 495}, .tab = 0, .font = {Arial, 18},
         .caption = "Reset"},
-    Row{.target = sheet::control<&T::selectall>(), .in = kValues, .box = {240, 1680, 1095, 255}, .tab = 29,
+    Row{.target = control<&T::selectall>(), .in = kValues, .box = {240, 1680, 1095, 255}, .tab = 29,
         .caption = "Select All"},
-    Row{.target = sheet::control<&T::unselect>(), .in = kValues, .box = {1680, 1680, 1095, 255}, .tab = 30,
+    Row{.target = control<&T::unselect>(), .in = kValues, .box = {1680, 1680, 1095, 255}, .tab = 30,
         .caption = "Unselect"},
 
-    // The pictures of showpic, one at a time, in one place.
-    Row{.target = sheet::item<&T::pic, 0>(), .box = {360, 2520, 1800, 1800},
+    // The pictures of showpic, one at a time in one place, and the chime.
+    Row{.target = item<&T::pic, 0>(), .box = {360, 2520, 1800, 1800},
         //: Spoken only: the picture shown before a run, the program's logo.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Belquist logo"), .picture = ":/assets/pic0.png"},
-    Row{.target = sheet::item<&T::pic, 1>(), .box = {360, 2520, 1800, 1800},
+    Row{.target = item<&T::pic, 1>(), .box = {360, 2520, 1800, 1800},
         //: Spoken only: the picture shown after a time-out.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Three question marks"), .picture = ":/assets/pic1.png"},
-    Row{.target = sheet::item<&T::pic, 2>(), .box = {360, 2520, 1800, 1800},
+    Row{.target = item<&T::pic, 2>(), .box = {360, 2520, 1800, 1800},
         //: Spoken only: the picture shown after a right answer.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Smiling face"), .picture = ":/assets/pic2.png"},
-    Row{.target = sheet::item<&T::pic, 3>(), .box = {360, 2520, 1800, 1800},
+    Row{.target = item<&T::pic, 3>(), .box = {360, 2520, 1800, 1800},
         //: Spoken only: the picture shown after a wrong answer.
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Surprised face"), .picture = ":/assets/pic3.png"},
     Row{.target = fixed(Kind::Sound, "scor"), .box = {3960, 4320, 615, 255}, .tab = 45,

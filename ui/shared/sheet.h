@@ -45,12 +45,13 @@ enum class Look {
 struct Target {
     Kind kind = Kind::Label;
     const char* name = nullptr;  // for rows without a control
-    // The control, or for an option button its group; the builder reads it
-    // as the type `kind` says, which the helpers below derive from it.
-    void* (*get)(ControlWindow&) = nullptr;
-    int index = 0;
+    // The control, of the type `kind` says: the helpers below derive the
+    // kind from the member's type.
+    Control* (*get)(ControlWindow&) = nullptr;
+    OptionGroup* (*group)(ControlWindow&) = nullptr;  // an option button's
+    int index = 0;                                    // in its array or group
 
-    friend bool operator==(const Target& a, const Target& b) { return a.get == b.get && a.index == b.index; }
+    friend bool operator==(const Target& a, const Target& b) { return a.get == b.get; }
 };
 
 namespace detail {
@@ -72,7 +73,7 @@ constexpr Kind kindOf()
         return Kind::Button;
     } else if constexpr (std::is_same_v<T, CheckBox>) {
         return Kind::CheckBox;
-    } else if constexpr (std::is_same_v<T, OptionGroup>) {
+    } else if constexpr (std::is_same_v<T, OptionButton>) {
         return Kind::Option;
     } else if constexpr (std::is_same_v<T, ComboBox>) {
         return Kind::Combo;
@@ -85,17 +86,27 @@ constexpr Kind kindOf()
 }
 
 template <auto Member>
-void* member(ControlWindow& window)
+auto& of(ControlWindow& window)
 {
-    using Model = typename MemberOf<decltype(Member)>::Model;
-    return &(static_cast<Model&>(window).*Member);
+    return static_cast<typename MemberOf<decltype(Member)>::Model&>(window).*Member;
+}
+
+template <auto Member>
+Control* member(ControlWindow& window)
+{
+    return &of<Member>(window);
 }
 
 template <auto Member, int Index>
-void* element(ControlWindow& window)
+Control* element(ControlWindow& window)
 {
-    using Model = typename MemberOf<decltype(Member)>::Model;
-    return &(static_cast<Model&>(window).*Member)(Index);
+    return &of<Member>(window)(Index);
+}
+
+template <auto Member>
+OptionGroup* group(ControlWindow& window)
+{
+    return &of<Member>(window);
 }
 
 }  // namespace detail
@@ -105,7 +116,7 @@ template <auto Member>
 constexpr Target control()
 {
     using Type = typename detail::MemberOf<decltype(Member)>::Type;
-    return {detail::kindOf<Type>(), nullptr, &detail::member<Member>, 0};
+    return {detail::kindOf<Type>(), nullptr, &detail::member<Member>, nullptr, 0};
 }
 
 // Item `Index` of a control array or option group of the model.
@@ -113,16 +124,16 @@ template <auto Member, int Index>
 constexpr Target item()
 {
     using Type = typename detail::MemberOf<decltype(Member)>::Type;
+    using Item = std::remove_reference_t<decltype(std::declval<Type&>()(0))>;
+    OptionGroup* (*group)(ControlWindow&) = nullptr;
     if constexpr (std::is_same_v<Type, OptionGroup>) {
-        return {Kind::Option, nullptr, &detail::member<Member>, Index};
-    } else {
-        using Item = std::remove_reference_t<decltype(std::declval<Type&>()(0))>;
-        return {detail::kindOf<Item>(), nullptr, &detail::element<Member, Index>, Index};
+        group = &detail::group<Member>;
     }
+    return {detail::kindOf<Item>(), nullptr, &detail::element<Member, Index>, group, Index};
 }
 
 // A widget of the window that shows no model control.
-constexpr Target fixed(Kind kind, const char* name) { return {kind, name, nullptr, 0}; }
+constexpr Target fixed(Kind kind, const char* name) { return {kind, name, nullptr, nullptr, 0}; }
 
 // Containers: the window itself, or the frame that a Frame row opens.
 inline constexpr int kWindow = 0;

@@ -30,12 +30,8 @@ namespace korvane::sheet {
 
 QWidget* Built::widget(Role role) const
 {
-    for (const auto& [has, widget] : roles_) {
-        if (has == role) {
-            return widget;
-        }
-    }
-    return nullptr;
+    const std::vector<QWidget*> found = widgets(role);
+    return found.empty() ? nullptr : found.front();
 }
 
 std::vector<QWidget*> Built::widgets(Role role) const
@@ -82,17 +78,16 @@ public:
 private:
     QString words(const char* source) const { return QCoreApplication::translate(sheet_.context, source); }
     QString spokenName(const Row& row) const;
-    Control* controlOf(const Target& target) const;
-    void dress(QWidget& widget, const Row& row) const;
-    template <typename W>
-    W* place(const Row& row, QWidget* parent);
-    QWidget* make(const Row& row, QWidget* parent);
-    QWidget* makeLabel(const Row& row, QWidget* parent);
-    QWidget* makeButton(const Row& row, QWidget* parent);
-    QWidget* makeOption(const Row& row, QWidget* parent);
     binding::Speech speechOf(const Row& row) const;
+    template <typename W>
+    W* place(const Row& row, const Control* control);
+    // The row's fixed caption, in the desktop's language, into the model.
+    template <typename C>
+    C& captioned(const Row& row, Control& control);
+    QWidget* make(const Row& row, Control* control);
+    QLabel* makeLabel(const Row& row, Control* control);
     void nameBuddies();
-    void orderTabs();
+    void orderTabs(std::vector<std::pair<int, QWidget*>> tabs);
     void reportUnplaced();
 
     QWidget& window_;
@@ -114,190 +109,127 @@ QString Builder::spokenName(const Row& row) const
 
 binding::Speech Builder::speechOf(const Row& row) const
 {
-    using binding::Speech;
-    const QString name = row.spoken != nullptr ? spokenName(row) : QString();
-    switch (row.speech) {
-    case Speech::Kind::Caption:
-        break;
-    case Speech::Kind::Words:
-        return Speech::words();
-    case Speech::Kind::Description:
-        return Speech::described(name);
-    case Speech::Kind::Announced:
-        return Speech::announced(name, *needs_.announcer);
-    case Speech::Kind::Quiet:
-        return Speech::quiet(name);
+    return binding::Speech::of(row.speech, row.spoken != nullptr ? spokenName(row) : QString(), needs_.announcer);
+}
+
+// A widget named after its control, at its place, in its font and colours.
+template <typename W>
+W* Builder::place(const Row& row, const Control* control)
+{
+    auto* widget = new W(containers_.at(static_cast<std::size_t>(row.in)));
+    widget->setObjectName(control != nullptr ? binding::toQt(control->name()) : QString::fromUtf8(row.target.name));
+    widget->setGeometry(layout::pixels(row.box));
+    // Each control holds its font itself rather than inheriting it: a
+    // desktop theme's font for a class of widgets (GNOME's for option
+    // buttons and check boxes) would otherwise stand in for it wherever a
+    // style sheet cuts the inheritance, and cut the captions.
+    widget->setFont(fontOf(row.font, window_));
+    if (row.look == Look::Problem) {
+        colours::paint(*widget, colours::System::TitleText);
+    } else if (row.look == Look::Alarm) {
+        // Pure red on the button face, as the main window's labels; on
+        // another ground where the face would leave the red harder to read
+        // than in the light scheme.
+        colours::paintInk(*widget, QColor(255, 0, 0));
     }
-    return Speech::caption();
+    return widget;
+}
+
+template <typename C>
+C& Builder::captioned(const Row& row, Control& control)
+{
+    auto& captioned = static_cast<C&>(control);
+    if (row.caption != nullptr) {
+        captioned.setCaption(words(row.caption).toStdString());
+    }
+    return captioned;
 }
 
 // Labels are opaque, borderless, wrap at blanks and clip at their height;
 // their text sits at the top.
-QWidget* Builder::makeLabel(const Row& row, QWidget* parent)
+QLabel* Builder::makeLabel(const Row& row, Control* control)
 {
-    auto* label = place<QLabel>(row, parent);
+    auto* label = place<QLabel>(row, control);
     label->setAutoFillBackground(true);
     label->setFrameShape(QFrame::NoFrame);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
-    if (row.target.get == nullptr) {
+    if (control == nullptr) {
         label->setText(row.translate ? words(row.caption) : QString::fromUtf8(row.caption));
-        return label;
+    } else {
+        binding::bindLabel(captioned<Label>(row, *control), *label, speechOf(row));
     }
-    auto& model = *static_cast<Label*>(row.target.get(model_));
-    if (row.caption != nullptr) {
-        model.setCaption(words(row.caption).toStdString());
-    }
-    binding::bindLabel(model, *label, speechOf(row));
-    bound_.push_back(&model);
     return label;
 }
 
-QWidget* Builder::makeButton(const Row& row, QWidget* parent)
-{
-    auto* button = place<QPushButton>(row, parent);
-    // Enter presses it because it has the focus, not as a default button,
-    // and a held key presses it once.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    auto& model = *static_cast<CommandButton*>(row.target.get(model_));
-    if (row.caption != nullptr) {
-        model.setCaption(words(row.caption).toStdString());
-    }
-    binding::bindButton(model, *button, speechOf(row));
-    needs_.keys.watch(*button);
-    bound_.push_back(&model);
-    return button;
-}
-
-QWidget* Builder::makeOption(const Row& row, QWidget* parent)
-{
-    auto* radio = place<QRadioButton>(row, parent);
-    auto& group = *static_cast<OptionGroup*>(row.target.get(model_));
-    OptionButton& model = group(row.target.index);
-    if (row.caption != nullptr) {
-        model.setCaption(words(row.caption).toStdString());
-    }
-    radio->setText(binding::toQt(model.Caption()));
-    // A narrow gap after the circle, so "Number" fits its 57 pixels.
-    colours::followWithStyleSheet(*radio, QStringLiteral("QRadioButton { spacing: 3px; }"));
-    // Bound as a group once all of it is made.
-    std::vector<QRadioButton*>& widgets = groups_[&group];
-    widgets.resize(static_cast<std::size_t>(group.count()));
-    widgets.at(static_cast<std::size_t>(row.target.index)) = radio;
-    bound_.push_back(&model);
-    return radio;
-}
-
-Control* Builder::controlOf(const Target& target) const
-{
-    void* made = target.get != nullptr ? target.get(model_) : nullptr;
-    switch (made != nullptr ? target.kind : Kind::Frame) {
-    case Kind::Label:
-        return static_cast<Label*>(made);
-    case Kind::Button:
-        return static_cast<CommandButton*>(made);
-    case Kind::CheckBox:
-        return static_cast<CheckBox*>(made);
-    case Kind::Option:
-        return &(*static_cast<OptionGroup*>(made))(target.index);
-    case Kind::Combo:
-        return static_cast<ComboBox*>(made);
-    case Kind::Picture:
-        return static_cast<Picture*>(made);
-    case Kind::Drawing:
-        return static_cast<DrawingArea*>(made);
-    case Kind::Frame:
-    case Kind::Sound:
-        break;
-    }
-    return nullptr;
-}
-
-// Name, place, font and colours of a row's widget, before it is bound.
-void Builder::dress(QWidget& widget, const Row& row) const
-{
-    const Control* control = controlOf(row.target);
-    widget.setObjectName(control != nullptr ? binding::toQt(control->name()) : QString::fromUtf8(row.target.name));
-    widget.setGeometry(layout::pixels(row.box));
-    // Each control holds its font itself rather than inheriting it: a
-    // desktop theme's font for a class of widgets (GNOME's for option
-    // buttons and check boxes) would otherwise stand in for it wherever a
-    // style sheet cuts the inheritance, and cut the captions.
-    widget.setFont(fontOf(row.font, window_));
-    if (row.look == Look::Problem) {
-        colours::paint(widget, colours::System::TitleText);
-    } else if (row.look == Look::Alarm) {
-        // Pure red on the button face, as the main window's labels; on
-        // another ground where the face would leave the red harder to read
-        // than in the light scheme.
-        colours::paintInk(widget, QColor(255, 0, 0));
-    }
-}
-
-template <typename W>
-W* Builder::place(const Row& row, QWidget* parent)
-{
-    auto* widget = new W(parent);
-    dress(*widget, row);
-    return widget;
-}
-
-QWidget* Builder::make(const Row& row, QWidget* parent)
+QWidget* Builder::make(const Row& row, Control* control)
 {
     switch (row.target.kind) {
     case Kind::Frame: {
-        auto* frame = place<FrameBox>(row, parent);
+        auto* frame = place<FrameBox>(row, control);
         frame->setTitle(words(row.caption));
         containers_.at(static_cast<std::size_t>(row.frame)) = frame;
         return frame;
     }
     case Kind::Label:
-        return makeLabel(row, parent);
-    case Kind::Button:
-        return makeButton(row, parent);
-    case Kind::Option:
-        return makeOption(row, parent);
+        return makeLabel(row, control);
+    case Kind::Button: {
+        auto* button = place<QPushButton>(row, control);
+        // Enter presses it because it has the focus, not as a default
+        // button, and a held key presses it once.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        binding::bindButton(captioned<CommandButton>(row, *control), *button, speechOf(row));
+        needs_.keys.watch(*button);
+        return button;
+    }
+    case Kind::Option: {
+        auto* radio = place<QRadioButton>(row, control);
+        radio->setText(binding::toQt(captioned<OptionButton>(row, *control).Caption()));
+        // A narrow gap after the circle, so "Number" fits its 57 pixels.
+        colours::followWithStyleSheet(*radio, QStringLiteral("QRadioButton { spacing: 3px; }"));
+        // Bound as a group once all of it is made.
+        OptionGroup* group = row.target.group(model_);
+        std::vector<QRadioButton*>& widgets = groups_[group];
+        widgets.resize(static_cast<std::size_t>(group->count()));
+        widgets.at(static_cast<std::size_t>(row.target.index)) = radio;
+        return radio;
+    }
     case Kind::CheckBox: {
-        auto* box = place<QCheckBox>(row, parent);
-        auto& model = *static_cast<CheckBox*>(row.target.get(model_));
-        binding::bindCheckBox(model, *box);
-        bound_.push_back(&model);
+        auto* box = place<QCheckBox>(row, control);
+        binding::bindCheckBox(static_cast<CheckBox&>(*control), *box);
         return box;
     }
     case Kind::Combo: {
-        auto* combo = place<QComboBox>(row, parent);
+        auto* combo = place<QComboBox>(row, control);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         // Typed text stays exactly as typed: no completion from the list.
         combo->setCompleter(nullptr);
-        auto& model = *static_cast<ComboBox*>(row.target.get(model_));
-        binding::bindComboBox(model, *combo);
-        bound_.push_back(&model);
+        binding::bindComboBox(static_cast<ComboBox&>(*control), *combo);
         return combo;
     }
     case Kind::Picture: {
-        auto* picture = place<QLabel>(row, parent);
+        auto* picture = place<QLabel>(row, control);
         // Drawn for the screen the window opens on: the 120 px file at 1x,
         // the 240 px one on a 2x screen.
         picture->setPixmap(pictureForScreen(QString::fromUtf8(row.picture), picture->devicePixelRatio()));
         picture->setScaledContents(false);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::NoFocus);
-        auto& model = *static_cast<Picture*>(row.target.get(model_));
-        binding::bindPicture(model, *picture);
-        bound_.push_back(&model);
+        binding::bindPicture(static_cast<Picture&>(*control), *picture);
         return picture;
     }
     case Kind::Sound:
-        return place<SoundHolder>(row, parent);
+        return place<SoundHolder>(row, control);
     case Kind::Drawing: {
-        auto& model = *static_cast<DrawingArea*>(row.target.get(model_));
-        bound_.push_back(&model);
-        auto* drawing = new DrawingWidget(model, *needs_.page, parent);
-        dress(*drawing, row);
+        auto* drawing = new DrawingWidget(static_cast<DrawingArea&>(*control), *needs_.page,
+                                          containers_.at(static_cast<std::size_t>(row.in)));
+        drawing->setObjectName(binding::toQt(control->name()));
+        drawing->setGeometry(layout::pixels(row.box));
+        drawing->setFont(fontOf(row.font, window_));
         return drawing;
     }
     }
@@ -308,8 +240,12 @@ Built Builder::run()
 {
     std::vector<std::pair<int, QWidget*>> tabs;
     for (const Row& row : sheet_.rows) {
-        QWidget* widget = make(row, containers_.at(static_cast<std::size_t>(row.in)));
+        Control* control = row.target.get != nullptr ? row.target.get(model_) : nullptr;
+        QWidget* widget = make(row, control);
         made_.push_back(widget);
+        if (control != nullptr) {
+            bound_.push_back(control);
+        }
         if (row.spoken != nullptr && row.target.kind != Kind::Label && row.target.kind != Kind::Button) {
             widget->setAccessibleName(spokenName(row));
         }
@@ -324,14 +260,7 @@ Built Builder::run()
         binding::bindOptionGroup(*group, widgets);
     }
     nameBuddies();
-
-    std::erase_if(tabs, [](const auto& entry) { return entry.second->focusPolicy() == Qt::NoFocus; });
-    std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [tab, widget] : tabs) {
-        built_.tabOrder_.push_back(widget);
-    }
-    orderTabs();
-
+    orderTabs(std::move(tabs));
     // Every caption, fixed or written by the drill, in whatever language.
     for (std::size_t i = 0; i < made_.size(); ++i) {
         QWidget* widget = made_[i];
@@ -350,29 +279,32 @@ void Builder::nameBuddies()
 {
     for (std::size_t i = 0; i < made_.size(); ++i) {
         const Row& label = sheet_.rows[i];
-        if (label.names.get == nullptr) {
-            continue;
-        }
-        for (std::size_t j = 0; j < made_.size(); ++j) {
+        for (std::size_t j = 0; label.names.get != nullptr && j < made_.size(); ++j) {
             if (sheet_.rows[j].target == label.names) {
                 const QString name = words(label.caption);
                 static_cast<QLabel*>(made_[i])->setBuddy(made_[j]);
                 made_[j]->setAccessibleName(name);
-                if (auto* combo = qobject_cast<QComboBox*>(made_[j]); combo != nullptr && combo->lineEdit()) {
-                    combo->lineEdit()->setAccessibleName(name);
+                if (QLineEdit* field = static_cast<QComboBox*>(made_[j])->lineEdit()) {
+                    field->setAccessibleName(name);
                 }
             }
         }
     }
 }
 
-void Builder::orderTabs()
+// The focusable widgets by their place in the tab order; the first has the
+// focus to begin with.
+void Builder::orderTabs(std::vector<std::pair<int, QWidget*>> tabs)
 {
-    const std::vector<QWidget*>& order = built_.tabOrder_;
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    std::erase_if(tabs, [](const auto& entry) { return entry.second->focusPolicy() == Qt::NoFocus; });
+    std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*>& order = built_.tabOrder_;
+    for (const auto& [tab, widget] : tabs) {
+        if (!order.empty()) {
+            QWidget::setTabOrder(order.back(), widget);
+        }
+        order.push_back(widget);
     }
-    // The lowest place has the focus to begin with.
     if (!order.empty()) {
         order.front()->setFocus(Qt::OtherFocusReason);
     }
