@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/shared/sheet_check.h"
+
 namespace korvane {
 
 namespace {
@@ -159,6 +161,7 @@ constexpr std::array kRows{
         .spoken = QT_TRANSLATE_NOOP("MainWindow", "Chime")},
 };
 // clang-format on
+static_assert(sheet::wellFormed(kRows));
 
 constexpr sheet::SheetOf<Tallyquip> kSheet{{"MainWindow", "main window", {0, 0, 10410, 6930}, kRows}};
 

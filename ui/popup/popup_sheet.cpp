@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/shared/sheet_check.h"
+
 namespace korvane {
 
 namespace {
@@ -33,6 +35,7 @@ constexpr std::array kRows{
         .caption = "OK", .role = Role::Dismiss},
 };
 // clang-format on
+static_assert(sheet::wellFormed(kRows));
 
 constexpr sheet::SheetOf<Tpop> kSheet{{"PopupWindow", "popup", {0, 0, 4680, 3195}, kRows}};
 

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/shared/sheet_check.h"
+
 namespace korvane {
 
 namespace {
@@ -26,6 +28,7 @@ constexpr std::array kRows{
     Row{.target = sheet::control<&Pf::okclose>(), .box = {6720, 3480, 1575, 495}, .tab = 1, .caption = "Close"},
 };
 // clang-format on
+static_assert(sheet::wellFormed(kRows));
 
 constexpr sheet::SheetOf<Pf> kSheet{{"ResultsWindow", "results window", {0, 0, 8580, 4035}, kRows}};
 
