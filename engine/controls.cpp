@@ -53,6 +53,14 @@ void CommandButton::setCaption(std::string caption)
     }
 }
 
+void OptionButton::setCaption(std::string caption)
+{
+    if (caption_ != caption) {
+        caption_ = std::move(caption);
+        notify();
+    }
+}
+
 void CommandButton::click()
 {
     if (acceptsPupilInput() && onClick) {

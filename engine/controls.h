@@ -153,6 +153,7 @@ public:
         : Control(window, std::move(name)), caption_(std::move(caption)), group_(group)
     {}
     const std::string& Caption() const { return caption_; }
+    void setCaption(std::string caption);
     bool Value() const { return value_; }
     // Chooses this option from the program: clears the others, raises click.
     void choose();

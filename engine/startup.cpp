@@ -5,6 +5,7 @@
 // Start-up, reading the settings and starting a run:
 // Form_Load, Getpref, stateall, Start_Click.
 
+#include "fact_text.h"
 #include "settings.h"
 #include "tallyquip.h"
 
@@ -23,6 +24,10 @@ void Tallyquip::Form_Load()
     NumRepeat.setText("    3");
     ShockTime.setText("   5");
     wrongnum.setText("    5");
+    // The operations by the signs the pupil's school writes.
+    for (int i = 0; i < Option1.count(); ++i) {
+        Option1(i).setCaption(operationCaption(optype::kAddition + i));
+    }
     stateall(panel::kOpen);
 }
 

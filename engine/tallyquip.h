@@ -60,39 +60,37 @@ public:
     Tallyquip& operator=(const Tallyquip&) = delete;
 
     // ---- named controls --------------------------------------------------
+    // Fixed captions stay in English here; the window writes them in the
+    // desktop's language as it binds them.
     Label cap{*this, "cap", "Tallyquip"};
     //: Main window: the score line before a run, 14-point type, 137 pixels wide.
-    Label score{*this, "score", say(QT_TRANSLATE_NOOP("MainWindow", "Score"))};
+    Label score{*this, "score", QT_TRANSLATE_NOOP("MainWindow", "Score")};
     //: Main window: the countdown line before a run, 14-point type, 137 pixels wide.
-    Label Timecap{*this, "Timecap", say(QT_TRANSLATE_NOOP("MainWindow", "Time"))};
+    Label Timecap{*this, "Timecap", QT_TRANSLATE_NOOP("MainWindow", "Time")};
     ControlArray<CommandButton, 3> but;
     //: Main window: the button that starts or resumes a run; 24-point type, 153 pixels wide.
-    CommandButton Start{*this, "Start", say(QT_TRANSLATE_NOOP("MainWindow", "Start"))};
+    CommandButton Start{*this, "Start", QT_TRANSLATE_NOOP("MainWindow", "Start")};
     //: Main window: the button that pauses a run; 24-point type, 153 pixels wide.
-    CommandButton Stop{*this, "Stop", say(QT_TRANSLATE_NOOP("MainWindow", "Pause"))};
+    CommandButton Stop{*this, "Stop", QT_TRANSLATE_NOOP("MainWindow", "Pause")};
     //: Main window: the button that clears the run's counts and starts afresh; 18-point type, 97 pixels wide.
-    CommandButton clear{*this, "clear", say(QT_TRANSLATE_NOOP("MainWindow", "Reset"))};
+    CommandButton clear{*this, "clear", QT_TRANSLATE_NOOP("MainWindow", "Reset")};
     //: Main window: the button that opens the results window; 18-point type, 97 pixels wide.
-    CommandButton results{*this, "results", say(QT_TRANSLATE_NOOP("MainWindow", "Results"))};
+    CommandButton results{*this, "results", QT_TRANSLATE_NOOP("MainWindow", "Results")};
     //: Main window, Values frame: the button that ticks every number box; 73 pixels wide.
-    CommandButton selectall{*this, "selectall", say(QT_TRANSLATE_NOOP("MainWindow", "Select All"))};
+    CommandButton selectall{*this, "selectall", QT_TRANSLATE_NOOP("MainWindow", "Select All")};
     //: Main window, Values frame: the button that clears every number box; 73 pixels wide.
-    CommandButton unselect{*this, "unselect", say(QT_TRANSLATE_NOOP("MainWindow", "Unselect"))};
-    OptionGroup Option1{*this,
-                        "Option1",
-                        {operationCaption(optype::kAddition), operationCaption(optype::kSubtraction),
-                         operationCaption(optype::kMultiplication)},
-                        0};
+    CommandButton unselect{*this, "unselect", QT_TRANSLATE_NOOP("MainWindow", "Unselect")};
+    OptionGroup Option1{*this, "Option1", {"( + )", "( - )", "( x )"}, 0};
     OptionGroup setp{*this,
                      "setp",
                      //: Main window, Time frame: how a run ends. Time: after the minutes set; 57 pixels each.
-                     {say(QT_TRANSLATE_NOOP("MainWindow", "Time")),
+                     {QT_TRANSLATE_NOOP("MainWindow", "Time"),
                       //: How a run ends: after the number of problems set (a word for problems, not for numbers).
-                      say(QT_TRANSLATE_NOOP("MainWindow", "Number")),
+                      QT_TRANSLATE_NOOP("MainWindow", "Number"),
                       //: How a run ends: at the later of the two, a longer run (not the plus sign's name).
-                      say(QT_TRANSLATE_NOOP("MainWindow", "More")),
+                      QT_TRANSLATE_NOOP("MainWindow", "More"),
                       //: How a run ends: at the earlier of the two, a shorter run (not the minus sign's name).
-                      say(QT_TRANSLATE_NOOP("MainWindow", "Less"))},
+                      QT_TRANSLATE_NOOP("MainWindow", "Less")},
                      1};
     ControlArray<CheckBox, 11> ck;
     ComboBox maxtime;

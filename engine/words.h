@@ -33,7 +33,9 @@ public:
 };
 
 // The translator the core asks from now on; nullptr for none. Set once,
-// before the windows' models are made, and kept alive as long as they are.
+// before the drill writes its first words, and kept alive as long as the
+// windows' models are. The models' fixed captions do not depend on it: they
+// stay in English until the windows translate them as they bind them.
 void useTranslator(const Translator* translator);
 
 // The words for a marked text.

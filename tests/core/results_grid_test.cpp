@@ -250,20 +250,26 @@ TEST(ResultsReading, EachCellNamesItsFactWithItsCountsUnderTheDrawnHeaders)
     factOf(r.data, 7, 5).timeswrong = 1;
     r->results.click();
 
-    const GridReading& reading = r.pf.reading();
-    EXPECT_EQ(reading.columnHeaders, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-    EXPECT_EQ(reading.rowHeaders, (std::vector<std::string>{"2", "5"}));
-    ASSERT_EQ(reading.cells.size(), 2u);
-    EXPECT_EQ(reading.cells[1][6], "7 - 5: 1 right of 2");
-    EXPECT_EQ(reading.cells[0][6], "7 - 2: 0 right of 0");
+    // Read as the grid's accessible table reads the page it shows.
+    const ResultsPage& page = r.pf.shownPage();
+    std::vector<std::string> columns;
+    for (int k = 0; k < page.columnCount(); ++k) {
+        columns.push_back(page.columnWords(k));
+    }
+    EXPECT_EQ(columns, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    ASSERT_EQ(page.rowCount(), 2);
+    EXPECT_EQ(page.rowWords(0), "2");
+    EXPECT_EQ(page.rowWords(1), "5");
+    EXPECT_EQ(page.cellWords(1, 6), "7 - 5: 1 right of 2");
+    EXPECT_EQ(page.cellWords(0, 6), "7 - 2: 0 right of 0");
     // Row 5, column 2 holds no fact: only the zeros it shows.
-    EXPECT_EQ(reading.cells[1][1], "0 right of 0");
-    EXPECT_EQ(reading.footer.back(), "Total Right= 0     Total Problems= 0 ");
+    EXPECT_EQ(page.cellWords(1, 1), "0 right of 0");
+    EXPECT_EQ(page.totals(), "Total Right= 0     Total Problems= 0 ");
 
     r.pf.okclose.click();
     r->Option1(2).click();
     r->results.click();
-    EXPECT_EQ(r.pf.reading().cells[0][2], "2 x 3: 0 right of 0");
+    EXPECT_EQ(r.pf.shownPage().cellWords(0, 2), "2 x 3: 0 right of 0");
 }
 
 TEST(ResultsCells, TotalOfTwoFullCountersIsNeverShownNegative)

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 
 #include "qt_test_support.h"
 #include "ui/main/app.h"
+#include "ui/main/main_sheet.h"
 
 using korvane::App;
 using korvane::qttest::itemsOf;
@@ -35,8 +37,10 @@ private slots:
 
     void windowHasItsCaptionAndClientSizeCentredOnScreen();
     void resizingMovesAndScalesNothing();
-    void everyControlSitsAtItsPlaceInItsContainer_data();
-    void everyControlSitsAtItsPlaceInItsContainer();
+    void controlsSitAtThePlacesOfTheDesign_data();
+    void controlsSitAtThePlacesOfTheDesign();
+    void everyControlLiesWithinItsContainer();
+    void focusableControlsOverlapOnlyWhereTheDesignPutsThem();
     void fontsResolveToTheMetricTwinsAtTheirPixelSizes_data();
     void fontsResolveToTheMetricTwinsAtTheirPixelSizes();
     void numberDigitsStandOverTheirBoxes_data();
@@ -46,11 +50,12 @@ private slots:
     void problemLabelIsOnWhiteAndTheWindowOnButtonFace();
     void comboBoxesHoldTheirListsWithEveryBlank_data();
     void comboBoxesHoldTheirListsWithEveryBlank();
-    void tabOrderFollowsTheTabColumn();
+    void tabFromResetVisitsEveryControlOnce();
     void nothingButTheButtonsAndSettingsTakesFocus_data();
     void nothingButTheButtonsAndSettingsTakesFocus();
     void noButtonIsADefaultButton();
     void aControlLeftOutOfTheLayoutIsReportedAsTheWindowIsMade();
+    void fixedCaptionsAreTranslatedIntoTheModelAsEachWindowIsMade();
 
 private:
     QWidget& window() { return app_->mainWindow(); }
@@ -89,7 +94,7 @@ void MainWindowLayoutTest::resizingMovesAndScalesNothing()
     }
 }
 
-void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer_data()
+void MainWindowLayoutTest::controlsSitAtThePlacesOfTheDesign_data()
 {
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("geometry");
@@ -97,62 +102,19 @@ void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer_data()
     auto row = [](const char* name, const char* container, int x, int y, int w, int h) {
         QTest::newRow(name) << QString::fromLatin1(container) << QRect(x, y, w, h);
     };
-    // Problem display, answers, commands and the score: on the window.
     row("cap", "Tallyquip", 184, 192, 321, 89);
-    row("pic(0)", "Tallyquip", 24, 168, 120, 120);
-    row("pic(1)", "Tallyquip", 24, 168, 120, 120);
-    row("pic(2)", "Tallyquip", 24, 168, 120, 120);
-    row("pic(3)", "Tallyquip", 24, 168, 120, 120);
-    row("scor", "Tallyquip", 264, 288, 41, 17);
-    row("but(0)", "Tallyquip", 24, 312, 185, 137);
     row("but(1)", "Tallyquip", 248, 312, 185, 137);
-    row("but(2)", "Tallyquip", 480, 312, 185, 137);
-    row("Option1(0)", "Tallyquip", 232, 112, 57, 17);
-    row("Option1(1)", "Tallyquip", 232, 128, 57, 17);
-    row("Option1(2)", "Tallyquip", 232, 144, 65, 17);
-    row("Timecap", "Tallyquip", 536, 160, 137, 41);
-    row("score", "Tallyquip", 536, 224, 137, 57);
     row("Start", "Tallyquip", 528, 8, 153, 65);
-    row("Stop", "Tallyquip", 528, 80, 153, 65);
-    row("results", "Tallyquip", 304, 120, 97, 33);
-    row("clear", "Tallyquip", 408, 120, 97, 33);
+    row("Timecap", "Tallyquip", 536, 160, 137, 41);
+    row("Option1(2)", "Tallyquip", 232, 144, 65, 17);
     row("Value", "Tallyquip", 8, 0, 201, 145);
-    row("Ftime", "Tallyquip", 216, 8, 305, 161);
-    // Number choice, measured from the Value frame.
-    row("L1to5", "Value", 8, 16, 161, 17);
+    // Measured from their frames.
     row("ck(0)", "Value", 16, 32, 17, 25);
-    row("ck(1)", "Value", 48, 32, 17, 25);
-    row("ck(2)", "Value", 80, 32, 17, 25);
-    row("ck(3)", "Value", 112, 32, 17, 25);
-    row("ck(4)", "Value", 144, 32, 17, 25);
-    row("Lplusten", "Value", 168, 40, 25, 17);
     row("ck(10)", "Value", 176, 56, 17, 25);
-    row("L610", "Value", 8, 64, 153, 17);
-    row("ck(5)", "Value", 16, 80, 17, 25);
-    row("ck(6)", "Value", 48, 80, 17, 25);
-    row("ck(7)", "Value", 80, 80, 17, 25);
-    row("ck(8)", "Value", 112, 80, 17, 25);
-    row("ck(9)", "Value", 144, 80, 17, 25);
-    row("selectall", "Value", 16, 112, 73, 17);
-    row("unselect", "Value", 112, 112, 73, 17);
-    // Run settings, measured from the Ftime frame.
-    row("Lmaxtime", "Ftime", 24, 16, 57, 17);
-    row("maxtime", "Ftime", 8, 32, 81, 21);
-    row("Lmaxnumber", "Ftime", 16, 64, 65, 17);
-    row("MaxNum", "Ftime", 8, 80, 81, 21);
-    row("setp(0)", "Ftime", 96, 16, 57, 17);
-    row("setp(1)", "Ftime", 96, 40, 57, 17);
-    row("setp(2)", "Ftime", 96, 64, 57, 17);
-    row("setp(3)", "Ftime", 96, 88, 57, 17);
-    row("wrongnum", "Ftime", 160, 16, 81, 21);
-    row("Label1", "Ftime", 248, 16, 49, 17);
-    row("NumRepeat", "Ftime", 160, 48, 81, 21);
-    row("Label2", "Ftime", 248, 48, 49, 17);
     row("ShockTime", "Ftime", 160, 80, 81, 21);
-    row("Label3", "Ftime", 248, 80, 49, 17);
 }
 
-void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer()
+void MainWindowLayoutTest::controlsSitAtThePlacesOfTheDesign()
 {
     QFETCH(QString, container);
     QFETCH(QRect, geometry);
@@ -161,6 +123,62 @@ void MainWindowLayoutTest::everyControlSitsAtItsPlaceInItsContainer()
     QVERIFY(widget->parentWidget());
     QCOMPARE(widget->parentWidget()->objectName(), container);
     QCOMPARE(widget->geometry(), geometry);
+}
+
+namespace {
+
+// The widgets the window made and named, without the toolkit's own parts.
+QList<QWidget*> namedControls(QWidget& window)
+{
+    QList<QWidget*> found;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
+            found << widget;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+void MainWindowLayoutTest::everyControlLiesWithinItsContainer()
+{
+    // One widget for each row of the sheet, and none besides.
+    const QList<QWidget*> controls = namedControls(window());
+    QCOMPARE(controls.size(), static_cast<qsizetype>(korvane::mainSheet().rows.size()));
+    for (QWidget* widget : controls) {
+        const QWidget* container = widget->parentWidget();
+        const bool frameOrWindow = container == &window() || qobject_cast<const QGroupBox*>(container);
+        QVERIFY2(frameOrWindow, qPrintable(widget->objectName()));
+        QVERIFY2(!widget->geometry().isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(container->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
+    }
+}
+
+void MainWindowLayoutTest::focusableControlsOverlapOnlyWhereTheDesignPutsThem()
+{
+    QList<QWidget*> focusable;
+    for (QWidget* widget : namedControls(window())) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            focusable << widget;
+        }
+    }
+    QVERIFY(focusable.size() > 30);
+    auto inWindow = [this](QWidget* widget) { return QRect(widget->mapTo(&window(), QPoint(0, 0)), widget->size()); };
+    QStringList overlaps;
+    for (qsizetype i = 0; i < focusable.size(); ++i) {
+        for (qsizetype j = i + 1; j < focusable.size(); ++j) {
+            if (inWindow(focusable[i]).intersects(inWindow(focusable[j]))) {
+                QStringList pair{focusable[i]->objectName(), focusable[j]->objectName()};
+                pair.sort();
+                overlaps << pair.join(QLatin1Char('+'));
+            }
+        }
+    }
+    overlaps.sort();
+    // The operation buttons stand one pixel into each other, as designed.
+    QCOMPARE(overlaps, (QStringList{"Option1(0)+Option1(1)", "Option1(1)+Option1(2)"}));
 }
 
 void MainWindowLayoutTest::fontsResolveToTheMetricTwinsAtTheirPixelSizes_data()
@@ -311,19 +329,40 @@ void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank()
     QVERIFY2(combo->completer() == nullptr, "typed text must not be completed from the list");
 }
 
-void MainWindowLayoutTest::tabOrderFollowsTheTabColumn()
+void MainWindowLayoutTest::tabFromResetVisitsEveryControlOnce()
 {
-    const QStringList expected{"clear",    "Stop",       "Start",      "maxtime",   "MaxNum",  "but(0)",    "but(1)",
-                               "but(2)",   "ck(0)",      "ck(1)",      "ck(2)",     "ck(3)",   "ck(4)",     "ck(9)",
-                               "ck(5)",    "ck(6)",      "ck(7)",      "ck(8)",     "ck(10)",  "selectall", "unselect",
-                               "results",  "NumRepeat",  "ShockTime",  "setp(0)",   "setp(1)", "setp(2)",   "setp(3)",
-                               "wrongnum", "Option1(0)", "Option1(1)", "Option1(2)"};
-    QStringList chain = korvane::qttest::tabChain(window());
-    // The chain is a ring: read it from Reset.
-    const qsizetype first = chain.indexOf(QStringLiteral("clear"));
-    QVERIFY(first >= 0);
-    chain = chain.mid(first) + chain.mid(0, first);
-    QCOMPARE(chain, expected);
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QWidget* reset = named(window(), "clear");
+    QVERIFY(reset);
+    QCOMPARE(QApplication::focusWidget(), reset);  // where the focus starts
+
+    // The controls Tab can reach now: the answer buttons wait for a run.
+    QStringList reachable;
+    for (QWidget* widget : namedControls(window())) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()) {
+            reachable << widget->objectName();
+        }
+    }
+    QStringList visited;
+    for (int presses = 0; presses <= reachable.size(); ++presses) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        if (auto* combo = qobject_cast<QComboBox*>(focus->parentWidget())) {
+            focus = combo;  // its text field has the focus
+        }
+        if (!visited.isEmpty() && focus == reset) {
+            break;
+        }
+        visited << focus->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.mid(0, 5), (QStringList{"clear", "Stop", "Start", "maxtime", "MaxNum"}));
+    QCOMPARE(visited.last(), QStringLiteral("Option1(2)"));
+    QCOMPARE(visited.size(), reachable.size());
+    visited.sort();
+    reachable.sort();
+    QCOMPARE(visited, reachable);
 }
 
 void MainWindowLayoutTest::nothingButTheButtonsAndSettingsTakesFocus_data()
@@ -369,6 +408,64 @@ void MainWindowLayoutTest::aControlLeftOutOfTheLayoutIsReportedAsTheWindowIsMade
     const korvane::MainWindow window(model, keys);
     QCOMPARE(window.unplaced(), std::vector<std::string>{"extra"});
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("extra")));
+}
+
+namespace {
+
+// Marks every word it is asked for, so a word translated twice shows.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/, int /*n*/) const override
+    {
+        return QStringLiteral("<%1:%2>").arg(QLatin1String(context), QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+void MainWindowLayoutTest::fixedCaptionsAreTranslatedIntoTheModelAsEachWindowIsMade()
+{
+    korvane::Data data;
+    korvane::SeededRandom random;
+    korvane::Tpop tpop{data};
+    korvane::Pf pf{data};
+    korvane::Tallyquip model{data, random, tpop, pf};
+    // Made before any translator: the models hold the English words.
+    QCOMPARE(model.Start.Caption(), std::string("Start"));
+    QCOMPARE(tpop.kill.Caption(), std::string("OK"));
+
+    MarkingTranslator marking;
+    QVERIFY(QCoreApplication::installTranslator(&marking));
+    korvane::ProgramKeys keys;
+    {
+        const korvane::MainWindow window(model, keys);
+        // Written into the model, which the drill reads, and shown.
+        QCOMPARE(model.Stop.Caption(), std::string("<MainWindow:Pause>"));
+        QCOMPARE(model.setp(1).Caption(), std::string("<MainWindow:Number>"));
+        QCOMPARE(named<QPushButton>(window, "Stop")->text(), QStringLiteral("<MainWindow:Pause>"));
+        QCOMPARE(named<QGroupBox>(window, "Value")->title(), QStringLiteral("<MainWindow:Values>"));
+        // Spoken names in the same context; a label names its combo box.
+        QCOMPARE(named(window, "but(1)")->accessibleName(), QStringLiteral("<MainWindow:Answer %1>").arg(2));
+        QCOMPARE(named(window, "MaxNum")->accessibleName(), QStringLiteral("<MainWindow:MaxNumber>"));
+        // Signs and digits stay as they are.
+        QCOMPARE(model.Option1(0).Caption(), std::string("( + )"));
+        QCOMPARE(named<QLabel>(window, "Lplusten")->text(), QStringLiteral(" +10"));
+    }
+    // The popup is made afresh on each showing: its words are translated
+    // once, from the English, however often it is made.
+    korvane::Tpop& popup = app_->tpop();
+    app_->data().curfact = 1;  // the fact whose answer it shows
+    for (int made = 1; made <= 2; ++made) {
+        popup.Load();
+        popup.ShowModeless();
+        QCOMPARE(popup.kill.Caption(), std::string("<PopupWindow:OK>"));
+        QWidget* window = korvane::qttest::topLevel(QStringLiteral("tpop"));
+        QVERIFY(window);
+        QCOMPARE(named(*window, "giveanswer")->accessibleName(), QStringLiteral("<PopupWindow:Right answer>"));
+        popup.Unload();
+    }
+    QCoreApplication::removeTranslator(&marking);
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

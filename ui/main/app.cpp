@@ -14,7 +14,7 @@ App::ToolkitReady::ToolkitReady()
 {
     loadResources();
     fonts::installSubstitutions();
-    // The models take their words from the translation installed now.
+    // The drill takes the words it writes from the translation installed now.
     translation::serveCore();
 }
 

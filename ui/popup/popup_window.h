@@ -11,9 +11,7 @@
 #include <QDialog>
 
 #include "model/tpop.h"
-
-class QLabel;
-class QPushButton;
+#include "ui/shared/sheet_builder.h"
 
 namespace korvane {
 
@@ -36,9 +34,7 @@ private:
     // Shrinks the answer line's font only when the line would not fit.
     void fitAnswerLine();
 
-    Tpop& model_;
-    QLabel* answer_ = nullptr;   // child of this
-    QPushButton* ok_ = nullptr;  // child of this
+    sheet::Built built_;
 };
 
 }  // namespace korvane

@@ -8,6 +8,7 @@
 
 #include "drawing_widget.h"
 #include "ui/shared/right_to_left.h"
+#include "ui/shared/own_accessible.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 
@@ -118,19 +119,7 @@ private:
     int column_;
 };
 
-void useGridAccessibility(DrawingWidget& widget)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(&gridFactory);
-        return true;
-    }();
-    (void)installed;
-    // Qt may have made its plain interface already; the next query makes ours.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
-    if (made != nullptr && dynamic_cast<GridAccessible*>(made) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    }
-}
+void useGridAccessibility(DrawingWidget& widget) { accessibility::useOwn<GridAccessible>(widget, &gridFactory); }
 
 void reportCurrentCell(DrawingWidget& widget)
 {

@@ -7,11 +7,10 @@
 // model. A WindowHost makes a fresh one on each Load and closes and deletes
 // it on Unload.
 
-#include <array>
-
 #include <QWidget>
 
 #include "model/pf.h"
+#include "ui/shared/sheet_builder.h"
 
 namespace korvane {
 
@@ -27,8 +26,7 @@ public:
     void beforeShow();
 
 private:
-    // Show 1-10, Close, the grid, Show 11-20: children of this.
-    std::array<QWidget*, 4> tabOrder_{};
+    sheet::Built built_;
 };
 
 }  // namespace korvane

@@ -18,6 +18,7 @@
 
 #include "announcer.h"
 #include "caption_fit.h"
+#include "own_accessible.h"
 
 namespace korvane::binding {
 
@@ -129,22 +130,10 @@ QAccessibleInterface* ownInterface(const QString& /*className*/, QObject* object
     return nullptr;
 }
 
-// Puts our interfaces in front of Qt's for the widget. Qt may have made
-// and kept its own already (any accessibility event makes one), so that
-// one is dropped and the next query comes to our factory.
 template <typename Own>
 void useOwnInterface(QWidget& widget)
 {
-    // Installed after the application's own factories, so asked first.
-    static const bool installed = [] {
-        QAccessible::installFactory(&ownInterface);
-        return true;
-    }();
-    (void)installed;
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
-    if (made != nullptr && dynamic_cast<Own*>(made) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    }
+    accessibility::useOwn<Own>(widget, &ownInterface);
 }
 
 // Before the first caption: the fixed name, and for a quiet label the
@@ -250,6 +239,12 @@ void bindOptionGroup(OptionGroup& model, std::span<QRadioButton* const> widgets)
         useOwnInterface<OptionAccessible>(widget);
         auto syncOne = [&button = model(i), view = QPointer<QRadioButton>(&widget)] {
             if (view) {
+                // The operation's signs come in the desktop's language once
+                // the program has loaded.
+                if (const QString caption = toQt(button.Caption()); view->text() != caption) {
+                    view->setText(caption);
+                    captionfit::refit(*view);
+                }
                 showChecked(*view, button.Value());
                 view->setEnabled(button.Enabled());
             }

@@ -61,6 +61,11 @@ public:
     // description; it is just never told that it changed. For a clock that
     // would otherwise be read out every second.
     static Speech quiet(QString name) { return Speech(Kind::Quiet, std::move(name)); }
+    // Any kind; the announcer is used by Announced alone.
+    static Speech of(Kind kind, QString name, Announcer* announcer)
+    {
+        return Speech(kind, std::move(name), kind == Kind::Announced ? announcer : nullptr);
+    }
 
     Kind kind() const { return kind_; }
     const QString& name() const { return name_; }

@@ -29,7 +29,7 @@ public:
     Label Label1{*this, "Label1", ""};
     Label giveanswer{*this, "giveanswer", ""};
     //: Popup: the button that closes it; 24-point type, 281 pixels wide.
-    CommandButton kill{*this, "kill", word("PopupWindow", QT_TRANSLATE_NOOP("PopupWindow", "OK"))};
+    CommandButton kill{*this, "kill", QT_TRANSLATE_NOOP("PopupWindow", "OK")};
 
     void Form_Load() override;
     void kill_Click();

@@ -26,11 +26,11 @@ public:
 
     DrawingArea dt{*this, "dt"};
     //: Results window: the button that shows the columns 1 to 10; 129 pixels wide.
-    CommandButton show10{*this, "show10", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Show 1-10"))};
+    CommandButton show10{*this, "show10", QT_TRANSLATE_NOOP("ResultsWindow", "Show 1-10")};
     //: Results window: the button that shows the columns 11 to 20; 129 pixels wide.
-    CommandButton show20{*this, "show20", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Show 11-20"))};
+    CommandButton show20{*this, "show20", QT_TRANSLATE_NOOP("ResultsWindow", "Show 11-20")};
     //: Results window: the button that closes it; 105 pixels wide.
-    CommandButton okclose{*this, "okclose", word("ResultsWindow", QT_TRANSLATE_NOOP("ResultsWindow", "Close"))};
+    CommandButton okclose{*this, "okclose", QT_TRANSLATE_NOOP("ResultsWindow", "Close")};
 
     void Form_Load() override;
     void show10_Click();
@@ -45,7 +45,6 @@ public:
     // The page drawn last, which the drawing shows and a screen reader
     // reads. One object for the window's life: the view keeps its address.
     const ResultsPage& shownPage() const { return shown_; }
-    GridReading reading() const { return shown_.reading(); }
 
 private:
     void resetControls() override;

@@ -111,24 +111,4 @@ std::string ResultsPage::cellWords(int r, int k) const
                   {factText(optype_, fact), digits(c.total)});
 }
 
-GridReading ResultsPage::reading() const
-{
-    GridReading reading;
-    if (number_ == 0) {
-        return reading;
-    }
-    for (int k = 0; k < columnCount(); ++k) {
-        reading.columnHeaders.push_back(columnWords(k));
-    }
-    for (int r = 0; r < rowCount(); ++r) {
-        reading.rowHeaders.push_back(rowWords(r));
-        auto& cells = reading.cells.emplace_back();
-        for (int k = 0; k < columnCount(); ++k) {
-            cells.push_back(cellWords(r, k));
-        }
-    }
-    reading.footer = {key_, totals_};
-    return reading;
-}
-
 }  // namespace korvane

@@ -17,18 +17,6 @@
 
 namespace korvane {
 
-// The page as a screen reader reads it: a table of the ticked rows and the
-// page's columns, each cell the fact with its counts, and the footer's
-// words.
-struct GridReading {
-    std::vector<std::string> columnHeaders;       // "1".."10" or "11".."20"
-    std::vector<std::string> rowHeaders;          // the ticked numbers
-    std::vector<std::vector<std::string>> cells;  // [row][column]: "7 + 5: 1 right of 2"
-    std::vector<std::string> footer;              // the key and the totals line
-
-    bool operator==(const GridReading&) const = default;
-};
-
 struct GridCell {
     int num1 = 0;  // 0: the table holds no fact for this cell
     int num2 = 0;
@@ -59,7 +47,6 @@ public:
     std::string columnWords(int k) const;
     std::string rowWords(int r) const;
     std::string cellWords(int r, int k) const;
-    GridReading reading() const;
 
 private:
     int number_ = 0;
