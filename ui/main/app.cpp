@@ -14,6 +14,7 @@ App::ToolkitReady::ToolkitReady()
 {
     loadResources();
     fonts::installSubstitutions();
+    fonts::useScriptFaceOf(translation::language());
     // The models take their words from the translation installed now.
     translation::serveCore();
 }
