@@ -143,7 +143,8 @@ private slots:
     {
         app_.reset();
         korvane::translation::install({QStringLiteral("en")}, {});
-        QApplication::setFont(plainFont_);  // and no class fonts
+        QApplication::setFont(plainFont_);              // and no class fonts
+        QVERIFY(korvane::qttest::forgetFontEngines());  // the next language's faces
     }
 
     void everyCaptionShowsWhole_data();
