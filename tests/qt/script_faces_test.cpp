@@ -11,12 +11,19 @@
 
 #include <iterator>
 
+#include <cmath>
+
+#include <QApplication>
 #include <QGlyphRun>
+#include <QPushButton>
 #include <QRawFont>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextLayout>
 #include <QtTest>
 
 #include "qt_test_support.h"
+#include "ui/shared/caption_fit.h"
 #include "ui/shared/fonts.h"
 
 namespace {
@@ -64,6 +71,35 @@ constexpr struct {
     FontMaker make;
 } kFonts[] = {{"Arial", arial}, {"Comic Sans MS", comicSans}, {"Courier", courier}, {"dialog", korvane::fonts::dialog}};
 
+// Words of the captions with the letters special to each language
+// (Urdu's, Persian's), digits as the score line has them, and the OK
+// of the popup.
+constexpr struct {
+    const char* language;
+    const char* text;
+} kSamples[] = {
+    {"ar", "OK انتهى الوقت! صحيح 12"},
+    {"fa", "OK وقت تمام شد! درست، پاسخ‌ها ژ چ گ 12"},
+    {"ur", "OK وقت ختم ہو گیا! ٹھیک ہے، ڈ ڑ ں ے 12"},
+    {"he", "OK נגמר הזמן! נכון 12"},
+    {"hi", "OK समय समाप्त! सही उत्तर 12"},
+    {"mr", "OK वेळ संपली! बरोबर उत्तर 12"},
+    {"bn", "OK সময় শেষ! ঠিক উত্তর 12"},
+    {"ta", "OK நேரம் முடிந்தது! சரி 12"},
+    {"te", "OK సమయం అయిపోయింది! సరైనది 12"},
+    {"th", "OK หมดเวลา! ถูกต้อง 12"},
+    {"am", "OK ጊዜው አልቋል! ትክክል 12"},
+    {"ja", "OK 時間切れ！ せいかい　カタカナ 12"},
+    {"ko", "OK 시간이 다 됐어요! 정답 12"},
+    {"zh_CN", "OK 时间到了！答对了 12"},
+    {"zh_TW", "OK 時間到了！答對了 12"},
+    {"el", "OK Τέλος χρόνου! Σωστά 12"},
+    {"ru", "OK Время вышло! Верно 12"},
+    {"uk", "OK Час вийшов! Правильно ї є ґ 12"},
+    {"sr", "OK Време је истекло! Тачно ђ ћ џ 12"},
+    {"vi", "OK Hết giờ! Đúng rồi ạ ở 12"},
+};
+
 }  // namespace
 
 class ScriptFacesTest : public QObject {
@@ -78,6 +114,8 @@ private slots:
     }
     void everyLetterHasAFace_data();
     void everyLetterHasAFace();
+    void aButtonCaptionFitsInTheFacesThatDrawIt_data();
+    void aButtonCaptionFitsInTheFacesThatDrawIt();
     void englishFontsAreThePlainOnes();
 };
 
@@ -86,35 +124,7 @@ void ScriptFacesTest::everyLetterHasAFace_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("font");  // index into kFonts
-    // Words of the captions with the letters special to each language
-    // (Urdu's, Persian's), digits as the score line has them, and the OK
-    // of the popup.
-    const struct {
-        const char* language;
-        const char* text;
-    } rows[] = {
-        {"ar", "OK انتهى الوقت! صحيح 12"},
-        {"fa", "OK وقت تمام شد! درست، پاسخ‌ها ژ چ گ 12"},
-        {"ur", "OK وقت ختم ہو گیا! ٹھیک ہے، ڈ ڑ ں ے 12"},
-        {"he", "OK נגמר הזמן! נכון 12"},
-        {"hi", "OK समय समाप्त! सही उत्तर 12"},
-        {"mr", "OK वेळ संपली! बरोबर उत्तर 12"},
-        {"bn", "OK সময় শেষ! ঠিক উত্তর 12"},
-        {"ta", "OK நேரம் முடிந்தது! சரி 12"},
-        {"te", "OK సమయం అయిపోయింది! సరైనది 12"},
-        {"th", "OK หมดเวลา! ถูกต้อง 12"},
-        {"am", "OK ጊዜው አልቋል! ትክክል 12"},
-        {"ja", "OK 時間切れ！ せいかい　カタカナ 12"},
-        {"ko", "OK 시간이 다 됐어요! 정답 12"},
-        {"zh_CN", "OK 时间到了！答对了 12"},
-        {"zh_TW", "OK 時間到了！答對了 12"},
-        {"el", "OK Τέλος χρόνου! Σωστά 12"},
-        {"ru", "OK Время вышло! Верно 12"},
-        {"uk", "OK Час вийшов! Правильно ї є ґ 12"},
-        {"sr", "OK Време је истекло! Тачно ђ ћ џ 12"},
-        {"vi", "OK Hết giờ! Đúng rồi ạ ở 12"},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : kSamples) {
         for (int font = 0; font < int(std::size(kFonts)); ++font) {
             QTest::addRow("%s, %s", row.language, kFonts[font].name)
                 << QString::fromLatin1(row.language) << QString::fromUtf8(row.text) << font;
@@ -148,6 +158,46 @@ void ScriptFacesTest::everyLetterHasAFace()
             }
         }
     }
+}
+
+void ScriptFacesTest::aButtonCaptionFitsInTheFacesThatDrawIt_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    for (const auto& row : kSamples) {
+        QTest::addRow("%s", row.language) << QString::fromLatin1(row.language) << QString::fromUtf8(row.text);
+    }
+}
+
+// A caption the fitting takes for whole on a button is whole as drawn:
+// the faces of another script stand taller than the button's own font (a
+// line of Noto Sans Devanagari UI at 24 px needs 33 px, Liberation Sans 28).
+void ScriptFacesTest::aButtonCaptionFitsInTheFacesThatDrawIt()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    korvane::fonts::useScriptFaceOf(language);
+    QPushButton button(text);
+    button.resize(1000, 33);  // as high as the Results button
+    const QFont designed = korvane::fonts::arial(18);
+    const QFont fitted = korvane::captionfit::fitted(
+        designed, [&](const QFont& f) { return korvane::captionfit::fits(button, text, f); });
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int room = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).height();
+    QTextLayout layout(text, fitted);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const bool fits = korvane::captionfit::fits(button, text, fitted);
+    QVERIFY2(!fits || std::ceil(line.height()) <= room,
+             qPrintable(QStringLiteral("%1 px line taken to fit in %2 px at %3 px")
+                            .arg(line.height())
+                            .arg(room)
+                            .arg(fitted.pixelSize())));
+    // Every one of these lines fits at 80 % at the latest.
+    QVERIFY2(fits, qPrintable(QStringLiteral("no size fits: %1 px line in %2 px").arg(line.height()).arg(room)));
 }
 
 // English, and a language whose letters the program's faces draw, keep the
