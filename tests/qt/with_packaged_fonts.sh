@@ -20,47 +20,40 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
+# The packages' font files, linked into one folder, fontconfig's only one.
+# A font package may be a transitional one that depends on the package
+# holding the files (fonts-liberation2 on Debian 13).
+mkdir "$work/fonts"
 files=0
-{
-  echo '<?xml version="1.0"?>'
-  echo '<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">'
-  echo '<fontconfig>'
-  echo '  <include ignore_missing="yes">/etc/fonts/conf.d</include>'
-  echo '  <dir>/usr/share/fonts</dir>'
-  echo "  <cachedir>$work/cache</cachedir>"
-  echo '  <selectfont>'
-  echo '    <acceptfont>'
-  for package in $packages; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-      fail "$package is not installed (bash setup.sh deps installs it)"
-    # A font package may only depend on the one holding the files.
-    for owner in $package $(dpkg-query -W -f='${Depends}' "$package" | tr ',|' '\n\n' |
-      sed -n 's/^ *\(fonts-[a-z0-9.+-]*\).*/\1/p'); do
-      while IFS= read -r file; do
-        [ -f "$file" ] || continue
-        echo "      <glob>$file</glob>"
-        files=$((files + 1))
-      done < <(dpkg -L "$owner" 2>/dev/null | grep -E '\.(ttf|otf|ttc|pfb)$' || true)
-    done
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    fail "$package is not installed (bash setup.sh deps installs it)"
+  for owner in $package $(dpkg-query -W -f='${Depends}' "$package" | tr ',|' '\n\n' |
+    sed -n 's/^ *\(fonts-[a-z0-9.+-]*\).*/\1/p'); do
+    while IFS= read -r file; do
+      [ -f "$file" ] || continue
+      files=$((files + 1))
+      ln -s "$file" "$work/fonts/$files-$(basename "$file")"
+    done < <(dpkg -L "$owner" 2>/dev/null | grep -E '\.(ttf|otf|ttc|pfb)$' || true)
   done
-  echo '    </acceptfont>'
-  # Every other font file (a glob for all paths would reject the folders).
-  echo '    <rejectfont>'
-  for extension in ttf otf ttc pfb pfa otb pcf.gz pcf woff woff2 TTF OTF; do
-    echo "      <glob>*.$extension</glob>"
-  done
-  echo '    </rejectfont>'
-  echo '  </selectfont>'
-  echo '</fontconfig>'
-} >"$work/fonts.conf"
+done
 [ "$files" -gt 0 ] || fail "no font file in: $packages"
+cat >"$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+  <dir>$work/fonts</dir>
+  <cachedir>$work/cache</cachedir>
+</fontconfig>
+CONF
 
 export FONTCONFIG_FILE="$work/fonts.conf"
 # Fontconfig must now offer those files and nothing else.
 if command -v fc-list >/dev/null; then
   offered="$(fc-list --format '%{file}\n')"
   [ -n "$offered" ] || fail "fontconfig offers no font with $work/fonts.conf"
-  stray="$(grep -v -F -f <(sed -n 's:.*<glob>\(.*\)</glob>.*:\1:p' "$work/fonts.conf" | grep -v '^\*') <<<"$offered" || true)"
+  stray="$(grep -v -F "$work/fonts/" <<<"$offered" || true)"
   [ -z "$stray" ] || fail "fontconfig still offers files of other packages: $stray"
 fi
 "$@"
