@@ -11,8 +11,10 @@ korvane_build_packages=(
   qt6-base-dev qt6-wayland libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation2 fonts-comic-neue
   # The translations: Qt's tools compile them at build time; Qt's own words
-  # in the pupil's language and a face for Chinese at run time.
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+  # in the pupil's language and the faces of their scripts at run time
+  # (the package recommends the same faces: packaging/CMakeLists.txt).
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  fonts-wqy-microhei fonts-noto-ui-core fonts-sil-abyssinica fonts-ipaexfont-gothic
 )
 
 # Headless window tests and the end-to-end run under a virtual X server with

@@ -70,7 +70,7 @@ Main window: the title of the frame with the run&apos;s settings; about 150 pixe
     <message>
         <source>Reset</source>
         <extracomment>Main window: the button that clears the run&apos;s counts and starts afresh; 18-point type, 97 pixels wide.</extracomment>
-        <translation>やりなおし</translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Results</source>

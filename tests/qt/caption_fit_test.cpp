@@ -15,6 +15,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -69,6 +70,25 @@ Drawn drawn(const QString& text, const QFont& font, int width, bool wrap)
     }
     result.faces.removeDuplicates();
     return result;
+}
+
+// The compiled catalogues: those of the build tree, or of the folder
+// KORVANE_CATALOGUES names (catalogues not yet in the tree).
+QString cataloguesDir()
+{
+    const QString given = qEnvironmentVariable("KORVANE_CATALOGUES");
+    return given.isEmpty() ? QStringLiteral(KORVANE_TRANSLATIONS_DIR) : given;
+}
+
+// Every language with a compiled catalogue there ("pt_BR").
+QStringList builtLanguages()
+{
+    QStringList languages;
+    for (const QString& file :
+         QDir(cataloguesDir()).entryList({QStringLiteral("korvane_*.qm")}, QDir::Files, QDir::Name)) {
+        languages << file.mid(8).chopped(3);
+    }
+    return languages;
 }
 
 // A desktop's interface font, as its platform theme hands it to every class
@@ -138,12 +158,21 @@ class CaptionFitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { plainFont_ = QApplication::font(); }
+    void initTestCase()
+    {
+        plainFont_ = QApplication::font();
+        // No language of the build may go unchecked for want of its catalogue.
+        const QStringList built = builtLanguages();
+        for (const QString& language : QStringLiteral(KORVANE_LANGUAGES).split(QLatin1Char(','))) {
+            QVERIFY2(built.contains(language), qPrintable(language + QStringLiteral(": no compiled catalogue")));
+        }
+    }
     void cleanup()
     {
         app_.reset();
         korvane::translation::install({QStringLiteral("en")}, {});
-        QApplication::setFont(plainFont_);  // and no class fonts
+        QApplication::setFont(plainFont_);              // and no class fonts
+        QVERIFY(korvane::qttest::forgetFontEngines());  // the next language's faces
     }
 
     void everyCaptionShowsWhole_data();
@@ -170,7 +199,7 @@ void CaptionFitTest::everyCaptionShowsWhole_data()
     QTest::addColumn<QString>("themeFamily");  // none: no theme
     QTest::addColumn<int>("themePoints");
     QStringList languages{QString()};
-    languages << QStringLiteral(KORVANE_LANGUAGES).split(QLatin1Char(','));
+    languages << builtLanguages();
     for (const QString& language : languages) {
         const QByteArray name = language.isEmpty() ? QByteArray("en") : language.toUtf8();
         QTest::addRow("%s", name.constData()) << language << QString() << 0;
@@ -252,7 +281,7 @@ void CaptionFitTest::everyCaptionShowsWhole()
         imitateTheme(themeFamily, themePoints);
     }
     const QStringList languages{language.isEmpty() ? QStringLiteral("en-US") : language};
-    QCOMPARE(korvane::translation::install(languages, {QStringLiteral(KORVANE_TRANSLATIONS_DIR)}), language);
+    QCOMPARE(korvane::translation::install(languages, {cataloguesDir()}), language);
     app_ = std::make_unique<App>();
     app_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));

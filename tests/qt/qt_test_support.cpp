@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QTest>
 
@@ -166,6 +167,19 @@ void clickCentre(QWidget* target)
 QWidget* answerButton(QWidget& mainWindow, int rightslot, bool right)
 {
     return named(mainWindow, QStringLiteral("but(%1)").arg(right ? rightslot - 1 : rightslot % 3));
+}
+
+bool forgetFontEngines()
+{
+    // Adding or removing an application font clears Qt's engine cache.
+    for (const char* file : {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+                             "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"}) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (id >= 0) {
+            return QFontDatabase::removeApplicationFont(id);
+        }
+    }
+    return false;
 }
 
 }  // namespace korvane::qttest

@@ -42,6 +42,11 @@ void clickCentre(QWidget* target);
 // a wrong one, for the answer slot the drill chose.
 QWidget* answerButton(QWidget& mainWindow, int rightslot, bool right);
 
+// Qt keeps the font engines it has made, keyed by a font's first family
+// alone, with the faces that family fell back to at the time: a test that
+// changes the script face of the program's fonts (another language) drops
+// them first. Returns false when it could not.
+bool forgetFontEngines();
 // The family Qt actually uses for the widget's font.
 QString resolvedFamily(const QWidget& widget);
 

@@ -14,6 +14,7 @@ App::ToolkitReady::ToolkitReady()
 {
     loadResources();
     fonts::installSubstitutions();
+    fonts::useScriptFaceOf(translation::language());
     // The drill takes the words it writes from the translation installed now.
     translation::serveCore();
 }

@@ -43,17 +43,21 @@ QRect buttonTextRoom(const QAbstractButton& button, const QFont& font)
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
 }
 
-// The width of one line as the text engine lays it out, which counts a last
-// letter that reaches past its advance ("w"), to the next whole pixel.
-int lineWidth(const QString& text, const QFont& font)
+// One line as the text engine lays it out, with the faces that draw each
+// letter: its width, which counts a last letter that reaches past its
+// advance ("w"), and its height, which a face of another script may raise
+// above the font's own, each to the next whole pixel.
+QSize lineSize(const QString& text, const QFont& font)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
     layout.endLayout();
-    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
-    return static_cast<int>(std::ceil(std::max(advance, line.naturalTextWidth())));
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(text);
+    return QSize(static_cast<int>(std::ceil(std::max(advance, line.naturalTextWidth()))),
+                 static_cast<int>(std::ceil(std::max(metrics.height(), line.height()))));
 }
 
 }  // namespace
@@ -89,12 +93,13 @@ bool fits(const QWidget& widget, const QString& text, const QFont& font)
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         const QRect room = buttonTextRoom(*button, font);
-        return lineWidth(text, font) <= room.width() && whole(metrics.height()) <= room.height();
+        const QSize needed = lineSize(text, font);
+        return needed.width() <= room.width() && needed.height() <= room.height();
     }
     if (qobject_cast<const QGroupBox*>(&widget) != nullptr) {
         // The title stands 8 pixels in, on a patch 4 pixels wider than the
         // text, and leaves the frame's far corner showing.
-        return 8 + lineWidth(text, font) + 4 <= widget.width() - 8;
+        return 8 + lineSize(text, font).width() + 4 <= widget.width() - 8;
     }
     return true;
 }

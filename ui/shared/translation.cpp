@@ -153,6 +153,8 @@ QString install(const QStringList& languages, const QStringList& givenDirs)
 
 bool translated() { return !installed().empty(); }
 
+QString language() { return installed().empty() ? QString() : installed().front()->language(); }
+
 Qt::LayoutDirection direction()
 {
     // Carried by the program's own catalogue, as Debian has no Qt catalogue

@@ -30,6 +30,10 @@ QString install(const QStringList& languages = QLocale::system().uiLanguages(), 
 // Whether a translation is installed: false while the words are English.
 bool translated();
 
+// The language of the program's catalogue as it names itself ("ur",
+// "pt_BR"), empty while the words are English.
+QString language();
+
 // The direction the installed language is written in: left to right for
 // English and every language whose catalogue (the program's or Qt's) does
 // not say otherwise. install() makes it the application's layout direction.
