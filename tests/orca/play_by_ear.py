@@ -9,7 +9,8 @@ Orca said: the problem after Start and after every answer, "Correct!", the
 popup with its answer line said once, a quiet countdown, a time-out, and the
 results grid read cell by cell with its headers. Then a shorter run of the
 program in German (LANGUAGE=de LANG=de_DE.UTF-8), where the pupil must hear
-the program's German words.
+the program's German words, and one in Arabic (LANGUAGE=ar LANG=ar_EG.UTF-8),
+where the problems come in the Arabic school digits.
 
     play_by_ear.py PROGRAM OUTPUT_DIR
 
@@ -28,10 +29,13 @@ import sys
 import threading
 import time
 
+import play_arabic
 import play_german
 import play_typed
 
-PROBLEM = re.compile(r"(\d+) ([+x-]) (\d+)\.?")
+# Digits of any script (Python's \d): an Arabic window writes ٧ + ٥, and
+# "×" where its schools write that sign.
+PROBLEM = re.compile(r"(\d+) ([+x×-]) (\d+)\.?")
 KEY_ECHOES = ("tab", "left shift", "space", "left control")
 # Orca's word for a push button's role: Orca 43 says "push button", later
 # versions "button" (set in main() from the running Orca's version).
@@ -54,7 +58,7 @@ def check(ok, what):
 
 def solve(problem):
     a, op, b = int(problem.group(1)), problem.group(2), int(problem.group(3))
-    return {"+": a + b, "-": a - b, "x": a * b}[op]
+    return {"+": a + b, "-": a - b, "x": a * b, "×": a * b}[op]
 
 
 def line_of(problem):
@@ -261,8 +265,18 @@ def main():
             speech.quiet()
             german = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8")
             mark = speech.mark()
-            processes.append(start([program], stdout=program_log, env=german))
+            deutsch = start([program], stdout=program_log, env=german)
+            processes.append(deutsch)
             play_german.play(Player(speech, "Antwort"), sys.modules[__name__], mark)
+            deutsch.terminate()
+            deutsch.wait(timeout=10)
+            speech.quiet()
+            # And on an Arabic one: a right-to-left window in the Arabic
+            # school digits.
+            arabic = dict(env, LANGUAGE="ar", LANG="ar_EG.UTF-8")
+            mark = speech.mark()
+            processes.append(start([program], stdout=program_log, env=arabic))
+            play_arabic.play(Player(speech, "الإجابة"), sys.modules[__name__], mark)
     finally:
         for process in reversed(processes):
             process.terminate()

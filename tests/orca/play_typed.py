@@ -21,22 +21,29 @@ def digits_repeated(answers):
     return sum(1 for a, b in zip(typed, typed[1:]) if a == b)
 
 
-def focused_on_answer(utterances, answer, player, h):
-    """Whether, after the echo of the last digit typed, Orca said the focus
-    move to the answer button that shows `answer`."""
-    last_digit = str(answer)[-1]
-    echoes = [i for i, u in enumerate(utterances) if u == last_digit]
+def said_number(utterance):
+    """The number an utterance such as "12." or "١٢." says, else None."""
+    match = re.fullmatch(r"(\d+)\.", utterance)
+    return int(match.group(1)) if match else None
+
+
+def focused_on_answer(utterances, answer, typed, player, h):
+    """Whether, after the echo of the last key typed (`typed`: the keys of
+    `answer`), Orca said the focus move to the answer button that shows
+    `answer`, in whichever digits it is written."""
+    echoes = [i for i, u in enumerate(utterances) if u == typed[-1]]
     if not echoes:
         return False
     button = re.compile(re.escape(player.answer_words) + r" \d " + re.escape(h.BUTTON) + r"\.")
     after = utterances[echoes[-1] + 1:]
-    return any(button.fullmatch(u) and v == f"{answer}." for u, v in zip(after, after[1:]))
+    return any(button.fullmatch(u) and said_number(v) == answer for u, v in zip(after, after[1:]))
 
 
-def play(player, h, problem, count, right_word, at_least_repeated=0, most=None):
+def play(player, h, problem, count, right_word, at_least_repeated=0, most=None, keys=str):
     """Types the answers of `count` problems in a row, the first being
     `problem` (a match of PROBLEM, already said). Goes on past `count`, up
     to `most`, until `at_least_repeated` digits were typed twice in a row.
+    keys(answer): the characters typed for an answer (0-9 by default).
     Returns the number of answers booked right and heard as such, and the
     problem said last (None if one never came)."""
     speech = player.speech
@@ -50,9 +57,10 @@ def play(player, h, problem, count, right_word, at_least_repeated=0, most=None):
         answers.append(answer)
         mark = speech.mark()
         # As a pupil types: a key at a time, each released before the next.
-        subprocess.run(["xdotool", "type", "--delay", "150", str(answer)], check=True)
+        typed = keys(answer)
+        subprocess.run(["xdotool", "type", "--delay", "150", typed], check=True)
         heard = speech.wait(right_word, mark, 2.0)
-        if heard is None and focused_on_answer(speech.since(mark), answer, player, h):
+        if heard is None and focused_on_answer(speech.since(mark), answer, typed, player, h):
             # A longer answer begins with the same digits: the program put
             # the focus on this one, and Enter presses it.
             subprocess.run(["xdotool", "key", "Return"], check=True)
