@@ -11,19 +11,13 @@
 
 #include <iterator>
 
-#include <cmath>
-
 #include <QApplication>
 #include <QGlyphRun>
-#include <QPushButton>
 #include <QRawFont>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTextLayout>
 #include <QtTest>
 
 #include "qt_test_support.h"
-#include "ui/shared/caption_fit.h"
 #include "ui/shared/fonts.h"
 
 namespace {
@@ -114,8 +108,6 @@ private slots:
     }
     void everyLetterHasAFace_data();
     void everyLetterHasAFace();
-    void aButtonCaptionFitsInTheFacesThatDrawIt_data();
-    void aButtonCaptionFitsInTheFacesThatDrawIt();
     void englishFontsAreThePlainOnes();
 };
 
@@ -158,46 +150,6 @@ void ScriptFacesTest::everyLetterHasAFace()
             }
         }
     }
-}
-
-void ScriptFacesTest::aButtonCaptionFitsInTheFacesThatDrawIt_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("text");
-    for (const auto& row : kSamples) {
-        QTest::addRow("%s", row.language) << QString::fromLatin1(row.language) << QString::fromUtf8(row.text);
-    }
-}
-
-// A caption the fitting takes for whole on a button is whole as drawn:
-// the faces of another script stand taller than the button's own font (a
-// line of Noto Sans Devanagari UI at 24 px needs 33 px, Liberation Sans 28).
-void ScriptFacesTest::aButtonCaptionFitsInTheFacesThatDrawIt()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, text);
-    korvane::fonts::useScriptFaceOf(language);
-    QPushButton button(text);
-    button.resize(1000, 33);  // as high as the Results button
-    const QFont designed = korvane::fonts::arial(18);
-    const QFont fitted = korvane::captionfit::fitted(
-        designed, [&](const QFont& f) { return korvane::captionfit::fits(button, text, f); });
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    const int room = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).height();
-    QTextLayout layout(text, fitted);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
-    layout.endLayout();
-    const bool fits = korvane::captionfit::fits(button, text, fitted);
-    QVERIFY2(!fits || std::ceil(line.height()) <= room,
-             qPrintable(QStringLiteral("%1 px line taken to fit in %2 px at %3 px")
-                            .arg(line.height())
-                            .arg(room)
-                            .arg(fitted.pixelSize())));
-    // Every one of these lines fits at 80 % at the latest.
-    QVERIFY2(fits, qPrintable(QStringLiteral("no size fits: %1 px line in %2 px").arg(line.height()).arg(room)));
 }
 
 // English, and a language whose letters the program's faces draw, keep the
