@@ -13,7 +13,6 @@
 // them. The events themselves are watched in the running program through
 // AT-SPI (tests/a11y).
 
-#include <memory>
 #include <vector>
 
 #include <QAccessible>
@@ -29,22 +28,17 @@
 #include "ui/main/app.h"
 #include "ui/shared/widget_binding.h"
 
-using korvane::App;
 using korvane::qttest::accessible;
-using korvane::qttest::answerButton;
-using korvane::qttest::clickCentre;
+using korvane::qttest::AppFixture;
 using korvane::qttest::descriptionOf;
 using korvane::qttest::named;
 using korvane::qttest::nameOf;
 using korvane::qttest::topLevel;
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void everyControlOfTheMainWindowHasAName();
     void controlsAreNamedByCaptionOrRole_data();
     void controlsAreNamedByCaptionOrRole();
@@ -58,30 +52,14 @@ private slots:
     void thePopupSaysItsHeadlineAndAnswerLine();
     void spokenWordsLeaveOutTheMarks_data();
     void spokenWordsLeaveOutTheMarks();
-
-private:
-    QWidget& window() { return app_->mainWindow(); }
-    QWidget* widget(const QString& name) { return named(window(), name); }
-    void click(QWidget* target) { clickCentre(target); }
-    QWidget* answer(bool right) { return answerButton(window(), app_->data().rightslot, right); }
-    QString problemOnScreen() { return named<QLabel>(window(), QStringLiteral("cap"))->text(); }
-
-    std::unique_ptr<App> app_;
 };
-
-void AccessibilityTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void AccessibilityTest::everyControlOfTheMainWindowHasAName()
 {
     // Every control of the model has its widget, and it and every other
     // widget the window names (frames, labels, the sound control) is named
     // for a screen reader too.
-    for (const korvane::Control* control : app_->model().controls()) {
+    for (const korvane::Control* control : app().model().controls()) {
         QWidget* made = widget(QString::fromStdString(control->name()));
         QVERIFY2(made, control->name().c_str());
     }
@@ -94,7 +72,7 @@ void AccessibilityTest::everyControlOfTheMainWindowHasAName()
         QVERIFY2(!nameOf(made).trimmed().isEmpty(), qPrintable(name));
         ++widgets;
     }
-    QVERIFY(widgets > static_cast<int>(app_->model().controls().size()));
+    QVERIFY(widgets > static_cast<int>(app().model().controls().size()));
     // The text fields inside the combo boxes take the focus: they are named
     // as well.
     for (QComboBox* combo : window().findChildren<QComboBox*>()) {
@@ -224,12 +202,12 @@ void AccessibilityTest::optionButtonsAreRadioButtonsThatFollowTheModel()
     QVERIFY(action);
     QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
     action->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(app_->data().optype, 3);
+    QCOMPARE(app().data().optype, 3);
     QVERIFY(times->state().checked);
     QVERIFY(!plus->state().checked);
 
     // Chosen by the program, the state follows too.
-    app_->model().Option1(1).choose();
+    app().model().Option1(1).choose();
     QVERIFY(accessible(widget(QStringLiteral("Option1(1)")))->state().checked);
     QVERIFY(!times->state().checked);
 
@@ -238,7 +216,7 @@ void AccessibilityTest::optionButtonsAreRadioButtonsThatFollowTheModel()
     accessible(widget(QStringLiteral("Option1(0)")))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(app_->data().optype, 2);
+    QCOMPARE(app().data().optype, 2);
 }
 
 void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
@@ -248,7 +226,7 @@ void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
     QCOMPARE(descriptionOf(widget(QStringLiteral("but(0)"))), QStringLiteral("1"));
 
     click(widget(QStringLiteral("Start")));
-    const auto& fact = app_->data().facts(app_->data().curfact);
+    const auto& fact = app().data().facts(app().data().curfact);
     const QString problem = QStringLiteral("%1 + %2").arg(fact.num1).arg(fact.num2);
     QCOMPARE(problemOnScreen(), problem);
     QCOMPARE(descriptionOf(cap), problem);
@@ -266,7 +244,7 @@ void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
 
     // The next problem replaces the descriptions.
     click(answer(true));
-    const auto& next = app_->data().facts(app_->data().curfact);
+    const auto& next = app().data().facts(app().data().curfact);
     QCOMPARE(descriptionOf(cap), QStringLiteral("%1 + %2").arg(next.num1).arg(next.num2));
     QCOMPARE(descriptionOf(answer(true)), QString::number(next.answer));
     QCOMPARE(descriptionOf(widget(QStringLiteral("score"))), QStringLiteral("Score:  1 / 1"));
@@ -285,10 +263,10 @@ void AccessibilityTest::rightOrWrongIsTheDescriptionAtTheEndOfARun()
     QFETCH(bool, right);
     QFETCH(QString, said);
     // A run of one problem: the feedback is not replaced by a next one.
-    app_->model().MaxNum.setText("1");
+    app().model().MaxNum.setText("1");
     click(widget(QStringLiteral("Start")));
     click(answer(right));
-    QCOMPARE(app_->data().totalprobs, 1);
+    QCOMPARE(app().data().totalprobs, 1);
     QCOMPARE(problemOnScreen(), said);
     QCOMPARE(descriptionOf(widget(QStringLiteral("cap"))), said);
     QCOMPARE(descriptionOf(widget(QStringLiteral("score"))), QStringLiteral("Score:  %1 / 1").arg(right ? 1 : 0));
@@ -301,7 +279,7 @@ void AccessibilityTest::theClockHasAFixedNameAndTellsTheTimeOnlyWhenAsked()
 
     QStringList shown;
     for (int second = 0; second < 5; ++second) {
-        app_->model().countdown_Timer();
+        app().model().countdown_Timer();
         shown << clock->text();
         // Asked for, the description is the time of the moment.
         QCOMPARE(descriptionOf(clock), clock->text());
@@ -326,7 +304,7 @@ void AccessibilityTest::theClockHasAFixedNameAndTellsTheTimeOnlyWhenAsked()
 void AccessibilityTest::thePopupSaysItsHeadlineAndAnswerLine()
 {
     click(widget(QStringLiteral("Start")));
-    const auto first = app_->data().facts(app_->data().curfact);
+    const auto first = app().data().facts(app().data().curfact);
     click(answer(false));
     QWidget* popup = topLevel(QStringLiteral("tpop"));
     QVERIFY(popup);
@@ -341,7 +319,7 @@ void AccessibilityTest::thePopupSaysItsHeadlineAndAnswerLine()
     QCOMPARE(descriptionOf(ok), QStringLiteral("Wrong Answer. ") + line);
 
     // A second miss while the popup is open: the same OK tells the new line.
-    const auto second = app_->data().facts(app_->data().curfact);
+    const auto second = app().data().facts(app().data().curfact);
     click(answer(false));
     QCOMPARE(topLevel(QStringLiteral("tpop")), popup);
     const QString secondLine = QStringLiteral("%1 + %2 = %3").arg(second.num1).arg(second.num2).arg(second.answer);

@@ -6,7 +6,6 @@
 // "Correct!" as the drill shows them, the time left when asked for, and
 // nothing before a window that speaks for itself.
 
-#include <memory>
 #include <set>
 
 #include <QAccessible>
@@ -18,49 +17,33 @@
 #include "ui/main/app.h"
 #include "ui/shared/announcer.h"
 
-using korvane::App;
 using korvane::qttest::accessible;
+using korvane::qttest::AppFixture;
 using korvane::qttest::named;
 using korvane::qttest::topLevel;
 
-class AnnouncerTest : public QObject {
+class AnnouncerTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs();
     void aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt();
     void everyMessageReachesTheScreenReaderWithItsOwnWords();
-
-private:
-    QWidget& window() { return app_->mainWindow(); }
-    QString problemOnScreen() { return named<QLabel>(window(), QStringLiteral("cap"))->text(); }
-
-    std::unique_ptr<App> app_;
 };
-
-void AnnouncerTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 {
-    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    const korvane::Announcer& announcer = app().mainWindow().announcer();
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);
-    app_->model().Start.click();  // as Space on Start does, without a mouse
+    app().model().Start.click();  // as Space on Start does, without a mouse
     QTRY_COMPARE(announcer.sent(), QStringList{problemOnScreen()});
     const QString first = problemOnScreen();
 
     // The clock ticks silently.
-    app_->model().countdown_Timer();
-    app_->model().countdown_Timer();
-    app_->model().but(app_->data().rightslot - 1).click();
+    app().model().countdown_Timer();
+    app().model().countdown_Timer();
+    app().model().but(app().data().rightslot - 1).click();
     QTRY_COMPARE(announcer.sent(), QStringList({first, "Correct!", problemOnScreen()}));
     QCOMPARE(QApplication::focusWidget(), focus);
 
@@ -81,7 +64,7 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 #endif
 
     // T says the time left, and changes nothing on screen.
-    app_->model().countdown_Timer();
+    app().model().countdown_Timer();
     const QImage before = window().grab().toImage();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
     QTRY_COMPARE(announcer.sent().last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
@@ -92,10 +75,10 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 
 void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
 {
-    const korvane::Announcer& announcer = app_->mainWindow().announcer();
-    app_->model().Start.click();
+    const korvane::Announcer& announcer = app().mainWindow().announcer();
+    app().model().Start.click();
     QTRY_COMPARE(announcer.sent().size(), 1);
-    app_->model().but(app_->data().rightslot % 3).click();
+    app().model().but(app().data().rightslot % 3).click();
     QWidget* popup = topLevel(QStringLiteral("tpop"));
     QVERIFY(popup);
     // The popup's headline says it; the next problem comes once the popup
@@ -109,7 +92,7 @@ void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
     // to the front and speaks for itself again.
     window().activateWindow();
     QTRY_VERIFY(window().isActiveWindow());
-    app_->model().but(app_->data().rightslot % 3).click();
+    app().model().but(app().data().rightslot % 3).click();
     QTRY_COMPARE(announcer.sent().size(), 3);
     QCOMPARE(announcer.sent().last(), problemOnScreen());
     QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
@@ -124,7 +107,7 @@ void AnnouncerTest::everyMessageReachesTheScreenReaderWithItsOwnWords()
     // A screen reader may remember what an object said the first time, so
     // each message comes in a notification never used before: many right
     // answers and the time asked for in a row, each with its own words.
-    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    const korvane::Announcer& announcer = app().mainWindow().announcer();
     QAccessibleInterface* status = announcer.statusBar();
     std::set<QAccessible::Id> carriers;
     QStringList heard;
@@ -135,18 +118,18 @@ void AnnouncerTest::everyMessageReachesTheScreenReaderWithItsOwnWords()
                  qPrintable(notice->text(QAccessible::Name) + " came by an object that spoke before"));
         heard << notice->text(QAccessible::Name);
     };
-    app_->model().Start.click();
+    app().model().Start.click();
     QTRY_COMPARE(announcer.sent().size(), 1);
     newest();
     for (int i = 0; i < 6; ++i) {
-        app_->model().but(app_->data().rightslot - 1).click();
+        app().model().but(app().data().rightslot - 1).click();
         QTRY_COMPARE(announcer.sent().size(), 3 + 2 * i);
         // "Correct!" and the next problem went out together.
         heard << status->child(status->childCount() - 2)->text(QAccessible::Name);
         carriers.insert(QAccessible::uniqueId(status->child(status->childCount() - 2)));
         newest();
     }
-    app_->model().countdown_Timer();
+    app().model().countdown_Timer();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
     QTRY_COMPARE(announcer.sent().size(), 14);
     newest();

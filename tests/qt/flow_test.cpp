@@ -4,8 +4,6 @@
 
 // Whole runs through the real widgets and the real clocks.
 
-#include <memory>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,17 +16,14 @@
 #include "ui/main/app.h"
 #include "ui/main/chime.h"
 
-using korvane::App;
+using korvane::qttest::AppFixture;
 using korvane::qttest::named;
 using korvane::qttest::topLevel;
 
-class FlowTest : public QObject {
+class FlowTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void aShortRunEndsByItsNumberAndShowsItsResults();
     void theAnswerClockRunsOutIntoAModalPopup();
     void closingTheMainWindowStopsItsClocks();
@@ -36,13 +31,6 @@ private slots:
     void theProgramEndsWhenItsLastWindowCloses();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
-    QWidget* widget(const char* name) { return named(window(), QString::fromLatin1(name)); }
-    void click(QWidget* target)
-    {
-        QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    }
     void type(const char* combo, const QString& text)
     {
         auto* box = named<QComboBox>(window(), QString::fromLatin1(combo));
@@ -50,21 +38,7 @@ private:
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), text);
     }
-    QWidget* answer(bool right)
-    {
-        const int slot = app_->data().rightslot;
-        return named(window(), QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
-    }
-
-    std::unique_ptr<App> app_;
 };
-
-void FlowTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void FlowTest::aShortRunEndsByItsNumberAndShowsItsResults()
 {
@@ -86,16 +60,16 @@ void FlowTest::aShortRunEndsByItsNumberAndShowsItsResults()
     QVERIFY(!named<QTimer>(window(), "Timershock")->isActive());
     QVERIFY(!widget("but(0)")->isEnabled());
     QVERIFY(widget("results")->isEnabled());
-    QCOMPARE(app_->mainWindow().sounds().chimes(), 3);
+    QCOMPARE(app().mainWindow().sounds().chimes(), 3);
 
     click(widget("results"));
     QWidget* pf = topLevel(QStringLiteral("pf"));
     QVERIFY(pf);
-    const auto& items = app_->pf().dt.items();
+    const auto& items = app().pf().dt.items();
     QVERIFY(!items.empty());
     QCOMPARE(QString::fromStdString(items.back().text), QStringLiteral("Total Right= 3     Total Problems= 4 "));
     click(named(*pf, "okclose"));
-    QVERIFY(!app_->pf().IsLoaded());
+    QVERIFY(!app().pf().IsLoaded());
 
     // Reset from the keyboard clears the score for a new run.
     window().activateWindow();
@@ -111,7 +85,7 @@ void FlowTest::theAnswerClockRunsOutIntoAModalPopup()
     type("ShockTime", QStringLiteral("1"));
     click(widget("Start"));
     QCOMPARE(named<QTimer>(window(), "Timershock")->interval(), 3000);
-    const int missed = app_->data().curfact;
+    const int missed = app().data().curfact;
 
     QString countdownSeen;
     QString headline;
@@ -127,21 +101,21 @@ void FlowTest::theAnswerClockRunsOutIntoAModalPopup()
         if (modal != nullptr && modal->objectName() == QStringLiteral("tpop")) {
             watcher.stop();
             headline = named<QLabel>(*modal, "Label1")->text();
-            blocked = app_->model().inputBlocked();
+            blocked = app().model().inputBlocked();
             QTest::mouseClick(named<QPushButton>(*modal, "kill"), Qt::LeftButton);
         }
     });
     watcher.start();
-    QTRY_VERIFY_WITH_TIMEOUT(app_->data().totalprobs == 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app().data().totalprobs == 1, 30000);
 
     QCOMPARE(headline, QStringLiteral(" ^_^ !!Time Out!! ^_^ "));
     QVERIFY(blocked);
     QVERIFY2(countdownSeen.contains(QStringLiteral("Time:  1|Time:  0|")), qPrintable(countdownSeen));
-    QCOMPARE(app_->data().totalright, 0);
-    QCOMPARE(app_->data().facts(missed).timeswrong, 1);
+    QCOMPARE(app().data().totalright, 0);
+    QCOMPARE(app().data().facts(missed).timeswrong, 1);
     // The run goes on with a fresh answer clock.
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
-    QVERIFY(!app_->model().inputBlocked());
+    QVERIFY(!app().model().inputBlocked());
 }
 
 void FlowTest::closingTheMainWindowStopsItsClocks()

@@ -5,8 +5,6 @@
 // The pupil's input on the main window's real widgets reaches the drill,
 // and what the drill does shows on the widgets.
 
-#include <memory>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -21,16 +19,13 @@
 #include "ui/main/chime.h"
 #include "ui/popup/model/tpop.h"
 
-using korvane::App;
+using korvane::qttest::AppFixture;
 using korvane::qttest::named;
 
-class MainWindowInputTest : public QObject {
+class MainWindowInputTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void startShowsAProblemAndLocksTheSettings();
     void pauseAndResetThroughTheirButtons();
     void tickingANumberBoxRebuildsTheFactTable();
@@ -52,44 +47,22 @@ private slots:
     void disabledWidgetsIgnoreClicks();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
-    template <typename T = QWidget>
-    T* widget(const char* name)
-    {
-        return named<T>(window(), QString::fromLatin1(name));
-    }
     void click(const char* name)
     {
         QWidget* target = widget(name);
         QVERIFY2(target, name);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
-    QPushButton* answerButton(bool right)
-    {
-        const int slot = app_->data().rightslot;  // 1..3
-        const int index = right ? slot - 1 : slot % 3;
-        return named<QPushButton>(window(), QStringLiteral("but(%1)").arg(index));
-    }
-
-    std::unique_ptr<App> app_;
 };
-
-void MainWindowInputTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void MainWindowInputTest::startShowsAProblemAndLocksTheSettings()
 {
     click("Start");
     const QString problem = widget<QLabel>("cap")->text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ \\+ \\d+$")).match(problem).hasMatch(), qPrintable(problem));
-    const auto& fact = app_->data().facts(app_->data().curfact);
+    const auto& fact = app().data().facts(app().data().curfact);
     QCOMPARE(problem, QStringLiteral("%1 + %2").arg(fact.num1).arg(fact.num2));
-    const QString answer = QString::number(fact.answer);
-    QCOMPARE(answerButton(true)->text(), answer);
+    QCOMPARE(answer(true)->text(), QString::number(fact.answer));
 
     for (const char* name : {"but(0)", "but(1)", "but(2)"}) {
         QVERIFY2(widget(name)->isEnabled(), name);
@@ -117,11 +90,11 @@ void MainWindowInputTest::pauseAndResetThroughTheirButtons()
     QCOMPARE(widget<QLabel>("Timecap")->text(), QStringLiteral("Time"));
 
     click("Start");
-    QTest::mouseClick(answerButton(false), Qt::LeftButton);
+    QTest::mouseClick(answer(false), Qt::LeftButton);
     QVERIFY(widget<QLabel>("score")->text() != QStringLiteral("Score"));
     click("clear");
     QCOMPARE(widget<QLabel>("score")->text(), QStringLiteral("Score"));
-    QCOMPARE(app_->data().started, 0);
+    QCOMPARE(app().data().started, 0);
     QVERIFY(widget("pic(0)")->isVisibleTo(&window()));
     QVERIFY(!widget("pic(3)")->isVisibleTo(&window()));
 }
@@ -131,17 +104,17 @@ void MainWindowInputTest::tickingANumberBoxRebuildsTheFactTable()
     auto* one = widget<QCheckBox>("ck(0)");
     QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
     QVERIFY(!one->isChecked());
-    QCOMPARE(app_->model().ck(0).Value(), 0);
-    QCOMPARE(app_->data().numsel(1), 0);
+    QCOMPARE(app().model().ck(0).Value(), 0);
+    QCOMPARE(app().data().numsel(1), 0);
     // Addition of 2..10 with 1..10: ninety facts, none with 1 first.
-    QCOMPARE(app_->data().poolcount, 90);
-    for (int x = 1; x <= app_->data().poolcount; ++x) {
-        QVERIFY(app_->data().facts(x).num1 != 1);
+    QCOMPARE(app().data().poolcount, 90);
+    for (int x = 1; x <= app().data().poolcount; ++x) {
+        QVERIFY(app().data().facts(x).num1 != 1);
     }
 
     QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
     QVERIFY(one->isChecked());
-    QCOMPARE(app_->data().poolcount, 100);
+    QCOMPARE(app().data().poolcount, 100);
 }
 
 void MainWindowInputTest::selectAllAndUnselectTickEveryBox()
@@ -150,13 +123,13 @@ void MainWindowInputTest::selectAllAndUnselectTickEveryBox()
     for (int i = 0; i <= 10; ++i) {
         QVERIFY(!widget<QCheckBox>(qPrintable(QStringLiteral("ck(%1)").arg(i)))->isChecked());
     }
-    QCOMPARE(app_->data().poolcount, 0);
+    QCOMPARE(app().data().poolcount, 0);
     click("selectall");
     for (int i = 0; i <= 10; ++i) {
         QVERIFY(widget<QCheckBox>(qPrintable(QStringLiteral("ck(%1)").arg(i)))->isChecked());
     }
     // With +10 ticked, addition runs the other number up to 20.
-    QCOMPARE(app_->data().poolcount, 200);
+    QCOMPARE(app().data().poolcount, 200);
 }
 
 void MainWindowInputTest::anOptionChosenAgainStaysChosen()
@@ -164,12 +137,12 @@ void MainWindowInputTest::anOptionChosenAgainStaysChosen()
     auto* plus = widget<QRadioButton>("Option1(0)");
     QTest::mouseClick(plus, Qt::LeftButton, {}, plus->rect().center());
     QVERIFY(plus->isChecked());
-    QVERIFY(app_->model().Option1(0).Value());
+    QVERIFY(app().model().Option1(0).Value());
 
     auto* number = widget<QRadioButton>("setp(1)");
     QTest::mouseClick(number, Qt::LeftButton, {}, number->rect().center());
     QVERIFY(number->isChecked());
-    QVERIFY(app_->model().setp(1).Value());
+    QVERIFY(app().model().setp(1).Value());
 }
 
 void MainWindowInputTest::operationAndEndModeAreSeparateGroups()
@@ -178,14 +151,14 @@ void MainWindowInputTest::operationAndEndModeAreSeparateGroups()
     QVERIFY(widget<QRadioButton>("Option1(1)")->isChecked());
     QVERIFY(!widget<QRadioButton>("Option1(0)")->isChecked());
     QVERIFY(widget<QRadioButton>("setp(1)")->isChecked());
-    QCOMPARE(app_->data().optype, 2);
+    QCOMPARE(app().data().optype, 2);
 
     click("setp(3)");
     QVERIFY(widget<QRadioButton>("setp(3)")->isChecked());
     QVERIFY(!widget<QRadioButton>("setp(1)")->isChecked());
     QVERIFY(widget<QRadioButton>("Option1(1)")->isChecked());
-    QVERIFY(app_->model().setp(3).Value());
-    QVERIFY(!app_->model().setp(1).Value());
+    QVERIFY(app().model().setp(3).Value());
+    QVERIFY(!app().model().setp(1).Value());
 }
 
 void MainWindowInputTest::multiplicationLocksThePlusTenBox()
@@ -195,7 +168,7 @@ void MainWindowInputTest::multiplicationLocksThePlusTenBox()
     click("Option1(2)");
     QVERIFY(!widget<QCheckBox>("ck(10)")->isChecked());
     QVERIFY(!widget("ck(10)")->isEnabled());
-    QCOMPARE(app_->data().poolcount, 100);
+    QCOMPARE(app().data().poolcount, 100);
     click("Option1(0)");
     QVERIFY(widget("ck(10)")->isEnabled());
 }
@@ -222,8 +195,8 @@ void MainWindowInputTest::choosingAComboItemKeepsItsBlanks()
     box->setCurrentIndex(index);  // what choosing from the list does
     QCOMPARE(box->currentText(), text);
     const korvane::ComboBox* model = nullptr;
-    for (const korvane::ComboBox* candidate : {&app_->model().maxtime, &app_->model().MaxNum, &app_->model().NumRepeat,
-                                               &app_->model().ShockTime, &app_->model().wrongnum}) {
+    for (const korvane::ComboBox* candidate : {&app().model().maxtime, &app().model().MaxNum, &app().model().NumRepeat,
+                                               &app().model().ShockTime, &app().model().wrongnum}) {
         if (QString::fromStdString(candidate->name()) == combo) {
             model = candidate;
         }
@@ -240,50 +213,50 @@ void MainWindowInputTest::typedComboTextReachesTheDrillUnchanged()
     QTest::keyClicks(box->lineEdit(), QStringLiteral(" 1"));
     // No completion: " 1" stays " 1", not " 100".
     QCOMPARE(box->currentText(), QStringLiteral(" 1"));
-    QCOMPARE(app_->model().MaxNum.Text(), std::string(" 1"));
+    QCOMPARE(app().model().MaxNum.Text(), std::string(" 1"));
 
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("lots"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    QCOMPARE(app_->model().MaxNum.Text(), std::string("lots"));
+    QCOMPARE(app().model().MaxNum.Text(), std::string("lots"));
     QCOMPARE(box->count(), 14);  // typed text never joins the list
 
     // Start reads the typed limit: "  2" problems.
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("  2"));
     click("Start");
-    QCOMPARE(app_->data().numlimit, 2);
+    QCOMPARE(app().data().numlimit, 2);
 }
 
 void MainWindowInputTest::textWrittenByTheDrillShowsInTheCombo()
 {
-    app_->model().ShockTime.setText("  10");
+    app().model().ShockTime.setText("  10");
     QCOMPARE(widget<QComboBox>("ShockTime")->currentText(), QStringLiteral("  10"));
-    QCOMPARE(app_->model().ShockTime.Text(), std::string("  10"));
-    app_->model().ShockTime.setEnabled(false);
+    QCOMPARE(app().model().ShockTime.Text(), std::string("  10"));
+    app().model().ShockTime.setEnabled(false);
     QVERIFY(!widget("ShockTime")->isEnabled());
 }
 
 void MainWindowInputTest::aRightAnswerChimesAndShowsTheSmile()
 {
-    const int before = app_->mainWindow().sounds().chimes();
+    const int before = app().mainWindow().sounds().chimes();
     click("Start");
-    QTest::mouseClick(answerButton(true), Qt::LeftButton);
-    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 1);
+    QTest::mouseClick(answer(true), Qt::LeftButton);
+    QCOMPARE(app().mainWindow().sounds().chimes(), before + 1);
     QVERIFY(widget("pic(2)")->isVisibleTo(&window()));
     QVERIFY(!widget("pic(0)")->isVisibleTo(&window()));
     QCOMPARE(widget<QLabel>("score")->text(), QStringLiteral("Score:  1 / 1"));
     QVERIFY(korvane::qttest::topLevel(QStringLiteral("tpop")) == nullptr);
 
-    QTest::mouseClick(answerButton(true), Qt::LeftButton);
-    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 2);
+    QTest::mouseClick(answer(true), Qt::LeftButton);
+    QCOMPARE(app().mainWindow().sounds().chimes(), before + 2);
 }
 
 void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
 {
     click("Start");
-    const auto fact = app_->data().facts(app_->data().curfact);
-    QTest::mouseClick(answerButton(false), Qt::LeftButton);
+    const auto fact = app().data().facts(app().data().curfact);
+    QTest::mouseClick(answer(false), Qt::LeftButton);
 
     QWidget* popup = korvane::qttest::topLevel(QStringLiteral("tpop"));
     QVERIFY2(popup, "no popup on screen");
@@ -293,8 +266,8 @@ void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
     QCOMPARE(named<QLabel>(*popup, "giveanswer")->text(),
              QStringLiteral("%1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
     QVERIFY(widget("pic(3)")->isVisibleTo(&window()));
-    QCOMPARE(app_->mainWindow().sounds().chimes(), 0);
-    QCOMPARE(app_->mainWindow().sounds().bells(), 1);
+    QCOMPARE(app().mainWindow().sounds().chimes(), 0);
+    QCOMPARE(app().mainWindow().sounds().bells(), 1);
     // The next problem is already up and can be answered.
     QVERIFY(widget("but(0)")->isEnabled());
     QVERIFY(widget<QTimer>("Timershock")->isActive());
@@ -302,11 +275,11 @@ void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
 
 void MainWindowInputTest::theLabelsFollowTheDrill()
 {
-    app_->model().Timecap.setCaption("Time:  3");
+    app().model().Timecap.setCaption("Time:  3");
     QCOMPARE(widget<QLabel>("Timecap")->text(), QStringLiteral("Time:  3"));
-    app_->model().countdown_Timer();
+    app().model().countdown_Timer();
     QCOMPARE(widget<QLabel>("Timecap")->text(), QStringLiteral("Time:  0"));
-    app_->model().showpic(1);
+    app().model().showpic(1);
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(widget(qPrintable(QStringLiteral("pic(%1)").arg(i)))->isVisibleTo(&window()), i == 1);
     }
@@ -335,15 +308,15 @@ void MainWindowInputTest::enterAndSpacePressTheFocusedButton()
     widget("clear")->setFocus();
     QCOMPARE(QApplication::focusWidget(), widget("clear"));
     press(QApplication::focusWidget());
-    QCOMPARE(app_->data().started, 0);
+    QCOMPARE(app().data().started, 0);
     QVERIFY(!widget<QTimer>("keeptime")->isActive());
 
     // An answer button pressed from the keyboard is judged.
     click("Start");
-    QPushButton* right = answerButton(true);
+    QPushButton* right = answer(true);
     right->setFocus();
     press(right);
-    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app().data().totalright, 1);
 }
 
 void MainWindowInputTest::tabFromResetVisitsTheEnabledControlsInOrder()
@@ -372,13 +345,13 @@ void MainWindowInputTest::disabledWidgetsIgnoreClicks()
 {
     // The answer buttons are locked until Start.
     click("but(0)");
-    QCOMPARE(app_->data().totalprobs, 0);
+    QCOMPARE(app().data().totalprobs, 0);
     QCOMPARE(widget<QLabel>("cap")->text(), QStringLiteral("Tallyquip"));
     // The settings are locked during a run.
     click("Start");
     click("ck(3)");
     QVERIFY(widget<QCheckBox>("ck(3)")->isChecked());
-    QCOMPARE(app_->model().ck(3).Value(), 1);
+    QCOMPARE(app().model().ck(3).Value(), 1);
 }
 
 QTEST_MAIN(MainWindowInputTest)

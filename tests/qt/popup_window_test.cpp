@@ -5,7 +5,6 @@
 // The feedback popup on screen: its look, its life and its modal wait.
 
 #include <functional>
-#include <memory>
 
 #include <QLabel>
 #include <QPointer>
@@ -20,17 +19,14 @@
 #include "ui/popup/popup_window.h"
 #include "ui/shared/fonts.h"
 
-using korvane::App;
+using korvane::qttest::AppFixture;
 using korvane::qttest::named;
 using korvane::qttest::resolvedFamily;
 
-class PopupWindowTest : public QObject {
+class PopupWindowTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void looksAsLaidOut();
     void isATopLevelWindowOfItsOwnCentredOnScreen();
     void okIsTheOnlyControlThatTakesFocus();
@@ -45,17 +41,10 @@ private slots:
     void aTimeOutEndsWhenItsPopupIsClosedFromTheFrame();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
-    QPushButton* answerButton(bool right)
-    {
-        const int slot = app_->data().rightslot;
-        return named<QPushButton>(window(), QStringLiteral("but(%1)").arg(right ? slot - 1 : slot % 3));
-    }
-    void start() { QTest::mouseClick(named<QPushButton>(window(), "Start"), Qt::LeftButton); }
     // A miss through the real widgets; returns the popup on screen.
     QWidget* miss()
     {
-        QTest::mouseClick(answerButton(false), Qt::LeftButton);
+        QTest::mouseClick(answer(false), Qt::LeftButton);
         return korvane::qttest::topLevel(QStringLiteral("tpop"));
     }
     // The window a popup belongs to, for the desktop: the one it is kept
@@ -67,16 +56,7 @@ private:
     // Runs the answer clock's tick (as its QTimer would) and, inside the
     // modal wait, `during` and then a click on OK.
     void timeOut(const std::function<void(QWidget* modal)>& during);
-
-    std::unique_ptr<App> app_;
 };
-
-void PopupWindowTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void PopupWindowTest::timeOut(const std::function<void(QWidget* modal)>& during)
 {
@@ -92,8 +72,8 @@ void PopupWindowTest::timeOut(const std::function<void(QWidget* modal)>& during)
         }
     });
     // Should the wait not end as it must, end it rather than hang.
-    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
-    app_->model().Timershock.tick();
+    QTimer::singleShot(20000, &window(), [this] { app().tpop().Unload(); });
+    app().model().Timershock.tick();
     QVERIFY(ran);
 }
 
@@ -189,13 +169,13 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
                   {"Option1(2)", false}};
     for (const auto& table : tables) {
         QTest::mouseClick(named<QWidget>(window(), table.operation), Qt::LeftButton);
-        app_->model().ck(10).setValue(table.plusTen ? 1 : 0);
-        korvane::Data& data = app_->data();
+        app().model().ck(10).setValue(table.plusTen ? 1 : 0);
+        korvane::Data& data = app().data();
         for (int x = 1; x <= data.poolcount; ++x) {
             data.curfact = static_cast<std::int16_t>(x);
-            app_->tpop().Load();
-            app_->tpop().ShowModeless();
-            auto* answer = named<QLabel>(*app_->popupHost().window(), "giveanswer");
+            app().tpop().Load();
+            app().tpop().ShowModeless();
+            auto* answer = named<QLabel>(*app().popupHost().window(), "giveanswer");
             const QString line = answer->text();
             const QFont laidOut = korvane::fonts::arial(36);
             const bool fits = QFontMetrics(laidOut).horizontalAdvance(line) <= answer->width();
@@ -207,8 +187,8 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
             }
         }
     }
-    QCOMPARE(named<QLabel>(*app_->popupHost().window(), "giveanswer")->size(), QSize(281, 73));
-    QCOMPARE(app_->popupHost().window()->size(), QSize(312, 213));
+    QCOMPARE(named<QLabel>(*app().popupHost().window(), "giveanswer")->size(), QSize(281, 73));
+    QCOMPARE(app().popupHost().window()->size(), QSize(312, 213));
 }
 
 void PopupWindowTest::okClosesAndDestroysIt()
@@ -217,12 +197,12 @@ void PopupWindowTest::okClosesAndDestroysIt()
     QPointer<QWidget> popup = miss();
     QVERIFY(popup);
     QTest::mouseClick(named<QPushButton>(*popup, "kill"), Qt::LeftButton);
-    QVERIFY(!app_->tpop().IsLoaded());
+    QVERIFY(!app().tpop().IsLoaded());
     QVERIFY(popup.isNull() || !popup->isVisible());
     QTRY_VERIFY(popup.isNull());
-    QVERIFY(app_->popupHost().window() == nullptr);
+    QVERIFY(app().popupHost().window() == nullptr);
     // OK does nothing on the main window: the run goes on.
-    QVERIFY(app_->model().keeptime.Enabled());
+    QVERIFY(app().model().keeptime.Enabled());
 }
 
 void PopupWindowTest::closingFromTheFrameIsOk()
@@ -231,7 +211,7 @@ void PopupWindowTest::closingFromTheFrameIsOk()
     QPointer<QWidget> popup = miss();
     QVERIFY(popup);
     popup->close();
-    QVERIFY(!app_->tpop().IsLoaded());
+    QVERIFY(!app().tpop().IsLoaded());
     QTRY_VERIFY(popup.isNull());
 }
 
@@ -243,10 +223,10 @@ void PopupWindowTest::enterPressesOkAndEscapeNothing()
     QVERIFY(QTest::qWaitForWindowActive(popup));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::keyClick(popup, Qt::Key_Escape);
-    QVERIFY(app_->tpop().IsLoaded());
+    QVERIFY(app().tpop().IsLoaded());
     QVERIFY(popup->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!app_->tpop().IsLoaded());
+    QVERIFY(!app().tpop().IsLoaded());
     QTRY_VERIFY(popup.isNull());
 }
 
@@ -256,10 +236,10 @@ void PopupWindowTest::aSecondMissReusesTheOpenPopup()
     QPointer<QWidget> first = miss();
     QVERIFY(first);
     window().activateWindow();
-    const auto missed = app_->data().facts(app_->data().curfact);
+    const auto missed = app().data().facts(app().data().curfact);
     QPointer<QWidget> second = miss();
     QCOMPARE(second.data(), first.data());
-    QCOMPARE(app_->tpop().creations(), 1);
+    QCOMPARE(app().tpop().creations(), 1);
     int shown = 0;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         shown += widget->objectName() == QStringLiteral("tpop") && widget->isVisible() ? 1 : 0;
@@ -278,14 +258,14 @@ void PopupWindowTest::theNextMissMakesAFreshPopup()
     QTRY_VERIFY(first.isNull());
     QWidget* second = miss();
     QVERIFY(second);
-    QCOMPARE(app_->tpop().creations(), 2);
+    QCOMPARE(app().tpop().creations(), 2);
     QCOMPARE(named<QLabel>(*second, "Label1")->text(), QStringLiteral(" ^.^ !! Wrong Answer !! ^.^ "));
 }
 
 void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
 {
     start();
-    const auto fact = app_->data().facts(app_->data().curfact);
+    const auto fact = app().data().facts(app().data().curfact);
     auto* pause = named<QPushButton>(window(), "Stop");
     QString headline;
     QString answerLine;
@@ -306,10 +286,10 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
         owned = owner(popup) != nullptr && owner(popup) == window().windowHandle();
         headline = named<QLabel>(*popup, "Label1")->text();
         answerLine = named<QLabel>(*popup, "giveanswer")->text();
-        bookedDuringWait = app_->data().totalprobs != 0;
+        bookedDuringWait = app().data().totalprobs != 0;
         // A click on Pause through the window system never reaches it.
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, pause->mapTo(&window(), pause->rect().center()));
-        runningDuringWait = app_->model().keeptime.Enabled();
+        runningDuringWait = app().model().keeptime.Enabled();
     });
 
     QVERIFY2(modal, "no modal popup during the time-out");
@@ -320,9 +300,9 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
     QVERIFY2(runningDuringWait, "the main window took a click during the modal wait");
     QCOMPARE(pausePresses.presses(), 0);
     // After OK: booked as a miss, the next problem up, the popup gone.
-    QCOMPARE(app_->data().totalprobs, 1);
-    QCOMPARE(app_->data().totalright, 0);
-    QVERIFY(!app_->tpop().IsLoaded());
+    QCOMPARE(app().data().totalprobs, 1);
+    QCOMPARE(app().data().totalright, 0);
+    QVERIFY(!app().tpop().IsLoaded());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(named<QWidget>(window(), "pic(1)")->isVisibleTo(&window()));
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
@@ -343,8 +323,8 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     });
     QVERIFY(modal);
     QCOMPARE(visiblePopups, 1);
-    QVERIFY(!app_->tpop().IsLoaded());
-    QCOMPARE(app_->data().totalprobs, 2);
+    QVERIFY(!app().tpop().IsLoaded());
+    QCOMPARE(app().data().totalprobs, 2);
     QTRY_VERIFY(modeless.isNull());
     // The next miss brings up a window of its own again.
     QWidget* next = miss();
@@ -361,15 +341,15 @@ void PopupWindowTest::aTimeOutEndsWhenItsPopupIsClosedFromTheFrame()
     QTimer::singleShot(0, &window(), [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             closed = modal->close();
-            unloadedByTheClose = !app_->tpop().IsLoaded();
+            unloadedByTheClose = !app().tpop().IsLoaded();
         }
     });
-    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
-    app_->model().Timershock.tick();
+    QTimer::singleShot(20000, &window(), [this] { app().tpop().Unload(); });
+    app().model().Timershock.tick();
     QVERIFY(closed);
     QVERIFY(unloadedByTheClose);
     // The wait is over: booked as a miss, the next problem up.
-    QCOMPARE(app_->data().totalprobs, 1);
+    QCOMPARE(app().data().totalprobs, 1);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
 }

@@ -15,7 +15,10 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QTest>
+
+#include "ui/main/app.h"
 
 namespace korvane::qttest {
 
@@ -181,5 +184,28 @@ bool forgetFontEngines()
     }
     return false;
 }
+
+AppFixture::AppFixture() = default;
+AppFixture::~AppFixture() = default;
+
+void AppFixture::init()
+{
+    app_ = std::make_unique<App>();
+    app_->show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+void AppFixture::cleanup() { app_.reset(); }
+
+QWidget& AppFixture::window() { return app_->mainWindow(); }
+
+QPushButton* AppFixture::answer(bool right)
+{
+    return qobject_cast<QPushButton*>(answerButton(window(), app_->data().rightslot, right));
+}
+
+void AppFixture::start() { click(widget(QStringLiteral("Start"))); }
+
+QString AppFixture::problemOnScreen() { return widget<QLabel>(QStringLiteral("cap"))->text(); }
 
 }  // namespace korvane::qttest

@@ -3,12 +3,16 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Helpers shared by the window tests: finding widgets by their control's
-// name, reading what a widget shows, and looking at rendered pixels.
+// Helpers shared by the window tests: the program started afresh for each
+// test, finding widgets by their control's name, reading what a widget
+// shows, and looking at rendered pixels.
+
+#include <memory>
 
 #include <QColor>
 #include <QImage>
 #include <QObject>
+#include <QPushButton>
 #include <QRect>
 #include <QRegion>
 #include <QString>
@@ -17,6 +21,10 @@
 
 class QAccessibleInterface;
 class QComboBox;
+
+namespace korvane {
+class App;
+}
 
 namespace korvane::qttest {
 
@@ -81,5 +89,38 @@ private:
 // Names of the widgets that take the focus by Tab, in the order of the
 // window's focus chain (a combo box's line edit counts as the combo box).
 QStringList tabChain(QWidget& window);
+
+// Each test function gets a fresh program whose main window is on screen
+// and active; QtTest finds init() and cleanup() in this base class.
+class AppFixture : public QObject {
+    Q_OBJECT
+
+public:
+    AppFixture();
+    AppFixture(const AppFixture&) = delete;
+    AppFixture& operator=(const AppFixture&) = delete;
+    ~AppFixture() override;
+
+protected:
+    App& app() { return *app_; }
+    QWidget& window();
+    template <typename T = QWidget>
+    T* widget(const QString& name)
+    {
+        return named<T>(window(), name);
+    }
+    // The answer button holding the right answer, or one holding a wrong one.
+    QPushButton* answer(bool right);
+    void click(QWidget* target) { clickCentre(target); }
+    void start();
+    QString problemOnScreen();
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<App> app_;
+};
 
 }  // namespace korvane::qttest

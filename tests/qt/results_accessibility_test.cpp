@@ -6,7 +6,6 @@
 // grid a table of facts with row and column headers and the totals in its
 // name, and a current cell the arrow keys move without changing a pixel.
 
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -17,38 +16,29 @@
 #include "ui/main/app.h"
 #include "ui/results/drawing_widget.h"
 
-using korvane::App;
 using korvane::qttest::accessible;
-using korvane::qttest::answerButton;
-using korvane::qttest::clickCentre;
+using korvane::qttest::AppFixture;
 using korvane::qttest::descriptionOf;
 using korvane::qttest::named;
 using korvane::qttest::nameOf;
 using korvane::qttest::topLevel;
 
-class ResultsAccessibilityTest : public QObject {
+class ResultsAccessibilityTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void theResultsWindowIsNamedAndItsGridReadAsLines();
     void theGridIsATableOfFactsWithHeaders();
     void arrowKeysMoveTheCurrentCellAndNothingOnScreen();
     void theGridReadsItsPageNotTheTextDrawn();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
-    QWidget* widget(const QString& name) { return named(window(), name); }
-    void click(QWidget* target) { clickCentre(target); }
-    QWidget* answer(bool right) { return answerButton(window(), app_->data().rightslot, right); }
     // One right and one wrong answer, Pause, Results; the operands of the
     // fact answered first, right.
     std::pair<int, int> playAndOpenResults()
     {
         click(widget(QStringLiteral("Start")));
-        const auto& fact = app_->data().facts(app_->data().curfact);
+        const auto& fact = app().data().facts(app().data().curfact);
         const std::pair<int, int> asked{fact.num1, fact.num2};
         click(answer(true));
         click(answer(false));
@@ -56,16 +46,7 @@ private:
         click(widget(QStringLiteral("results")));
         return asked;
     }
-
-    std::unique_ptr<App> app_;
 };
-
-void ResultsAccessibilityTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void ResultsAccessibilityTest::theResultsWindowIsNamedAndItsGridReadAsLines()
 {
@@ -96,10 +77,10 @@ void ResultsAccessibilityTest::theGridIsATableOfFactsWithHeaders()
     QVERIFY(cell && cell->tableCellInterface());
     // The same fact may have come up again for the wrong answer.
     int asked = 1;
-    while (app_->data().facts(asked).num1 != num1 || app_->data().facts(asked).num2 != num2) {
+    while (app().data().facts(asked).num1 != num1 || app().data().facts(asked).num2 != num2) {
         ++asked;
     }
-    const auto& fact = app_->data().facts(asked);
+    const auto& fact = app().data().facts(asked);
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("%1 + %2: %3 right of %4")
                                                 .arg(num1)
                                                 .arg(num2)

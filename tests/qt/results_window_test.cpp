@@ -5,8 +5,6 @@
 // The results window on screen: its look, its page buttons, its life, and
 // a drawing that survives hiding.
 
-#include <memory>
-
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -16,18 +14,15 @@
 #include "qt_test_support.h"
 #include "ui/main/app.h"
 
-using korvane::App;
+using korvane::qttest::AppFixture;
 using korvane::qttest::hasInk;
 using korvane::qttest::named;
 using korvane::qttest::resolvedFamily;
 
-class ResultsWindowTest : public QObject {
+class ResultsWindowTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void resultsButtonOpensItWithItsTitle();
     void looksAsLaidOut_data();
     void looksAsLaidOut();
@@ -43,7 +38,6 @@ private slots:
     void closeAndFrameCloseDestroyIt();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
     void click(QWidget& root, const char* name)
     {
         QWidget* target = named(root, QString::fromLatin1(name));
@@ -55,16 +49,7 @@ private:
         click(window(), "results");
         return korvane::qttest::topLevel(QStringLiteral("pf"));
     }
-
-    std::unique_ptr<App> app_;
 };
-
-void ResultsWindowTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void ResultsWindowTest::resultsButtonOpensItWithItsTitle()
 {
@@ -80,7 +65,7 @@ void ResultsWindowTest::resultsButtonOpensItWithItsTitle()
     QCOMPARE(pf->font().pixelSize(), 13);  // Arial 9.75 pt
     const QPoint screenCentre = pf->screen()->availableGeometry().center();
     QVERIFY((pf->geometry().center() - screenCentre).manhattanLength() <= 2);
-    QCOMPARE(app_->pf().page(), 1);
+    QCOMPARE(app().pf().page(), 1);
 }
 
 void ResultsWindowTest::looksAsLaidOut_data()
@@ -172,9 +157,9 @@ void ResultsWindowTest::lineHeightFollowsTheDrawingFont()
     QWidget* pf = openResults();
     QVERIFY(pf);
     QWidget* dt = named(*pf, "dt");
-    QCOMPARE(app_->pf().dt.lineHeight(), QFontMetrics(dt->font()).height() * 15);
+    QCOMPARE(app().pf().dt.lineHeight(), QFontMetrics(dt->font()).height() * 15);
     // The footer fits inside the area: its last line starts above the bottom.
-    const auto& items = app_->pf().dt.items();
+    const auto& items = app().pf().dt.items();
     QVERIFY(!items.empty());
     QVERIFY(items.back().text.rfind("Total Right=", 0) == 0);
     QVERIFY(items.back().top / 15 + QFontMetrics(dt->font()).height() <= dt->height());
@@ -234,11 +219,11 @@ void ResultsWindowTest::pageTwoDrawsOtherColumns()
     QWidget* dt = named(*pf, "dt");
     const QImage page1 = dt->grab().toImage();
     click(*pf, "show20");
-    QCOMPARE(app_->pf().page(), 2);
+    QCOMPARE(app().pf().page(), 2);
     const QImage page2 = dt->grab().toImage();
     QVERIFY(page1 != page2);
     click(*pf, "show10");
-    QCOMPARE(app_->pf().page(), 1);
+    QCOMPARE(app().pf().page(), 1);
     QCOMPARE(dt->grab().toImage(), page1);
 }
 
@@ -252,7 +237,7 @@ void ResultsWindowTest::resultsAgainOnlyBringsItToTheFront()
     QVERIFY(QTest::qWaitForWindowActive(&window()));
     QWidget* again = openResults();
     QCOMPARE(again, first.data());
-    QCOMPARE(app_->pf().page(), 2);  // not drawn again
+    QCOMPARE(app().pf().page(), 2);  // not drawn again
     QVERIFY(QTest::qWaitForWindowActive(again));
 }
 
@@ -261,14 +246,14 @@ void ResultsWindowTest::closeAndFrameCloseDestroyIt()
     QPointer<QWidget> pf = openResults();
     QVERIFY(pf);
     click(*pf, "okclose");
-    QVERIFY(!app_->pf().IsLoaded());
+    QVERIFY(!app().pf().IsLoaded());
     QTRY_VERIFY(pf.isNull());
 
     pf = openResults();
     QVERIFY(pf);
-    QVERIFY(app_->pf().IsLoaded());
+    QVERIFY(app().pf().IsLoaded());
     pf->close();
-    QVERIFY(!app_->pf().IsLoaded());
+    QVERIFY(!app().pf().IsLoaded());
     QTRY_VERIFY(pf.isNull());
     // And the next Results makes a new one.
     QVERIFY(openResults());

@@ -22,7 +22,7 @@
 #include "qt_test_support.h"
 #include "ui/main/app.h"
 
-using korvane::App;
+using korvane::qttest::AppFixture;
 using korvane::qttest::named;
 using korvane::qttest::topLevel;
 
@@ -34,7 +34,7 @@ QString focusedName()
     return focus != nullptr ? focus->objectName() : QStringLiteral("(nothing)");
 }
 
-QString answer(int i) { return QStringLiteral("but(%1)").arg(i); }
+QString buttonName(int i) { return QStringLiteral("but(%1)").arg(i); }
 
 // Digits typed one key at a time on whatever has the focus.
 void typeDigits(const std::string& digits, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -101,13 +101,10 @@ void sendFromWindowSystem(QEvent::Type type, Qt::Key key, quint64 timestamp)
 
 }  // namespace
 
-class TypedAnswerKeysTest : public QObject {
+class TypedAnswerKeysTest : public AppFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { app_.reset(); }
-
     void typedRightAnswersBookRightAnswers_data();
     void typedRightAnswersBookRightAnswers();
     void aTypedWrongAnswerBooksAMiss();
@@ -120,28 +117,17 @@ private slots:
     void theSettingsBoxesTakeDigitsAsBefore();
 
 private:
-    QWidget& window() { return app_->mainWindow(); }
-    const korvane::Data& data() { return app_->data(); }
-    void start() { korvane::qttest::clickCentre(named(window(), QStringLiteral("Start"))); }
+    const korvane::Data& data() { return app().data(); }
     std::string numberOn(int slot) { return korvane::digits(data().choices(slot)); }
     // Puts these numbers on the answer buttons, the right one in `slot`.
     void showAnswers(const std::array<const char*, 3>& numbers, int slot)
     {
         for (int i = 0; i < 3; ++i) {
-            app_->model().but(i).setCaption(numbers.at(static_cast<std::size_t>(i)));
+            app().model().but(i).setCaption(numbers.at(static_cast<std::size_t>(i)));
         }
-        app_->data().rightslot = static_cast<std::int16_t>(slot);
+        app().data().rightslot = static_cast<std::int16_t>(slot);
     }
-
-    std::unique_ptr<App> app_;
 };
-
-void TypedAnswerKeysTest::init()
-{
-    app_ = std::make_unique<App>();
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-}
 
 void TypedAnswerKeysTest::typedRightAnswersBookRightAnswers_data()
 {
@@ -160,7 +146,7 @@ void TypedAnswerKeysTest::typedRightAnswersBookRightAnswers()
         const int slot = data().rightslot;
         typeDigits(numberOn(slot), keypad ? Qt::KeypadModifier : Qt::NoModifier);
         if (data().totalprobs < problem) {
-            QCOMPARE(focusedName(), answer(slot - 1));
+            QCOMPARE(focusedName(), buttonName(slot - 1));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(data().totalprobs, problem);
@@ -187,9 +173,9 @@ void TypedAnswerKeysTest::digitsMoveTheFocusToTheAnswerTheyBegin()
     start();
     showAnswers({"4", "12", "15"}, 3);
     typeDigits("1");
-    QCOMPARE(focusedName(), answer(1));
+    QCOMPARE(focusedName(), buttonName(1));
     typeDigits("9");  // begins no answer: changes nothing
-    QCOMPARE(focusedName(), answer(1));
+    QCOMPARE(focusedName(), buttonName(1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     typeDigits("4");  // "4" on its own, not "14"
     QCOMPARE(data().totalprobs, 1);
@@ -221,16 +207,16 @@ void TypedAnswerKeysTest::digitsTypedOnTheMissPopupAnswerTheDrill()
 void TypedAnswerKeysTest::arrowsStepBetweenTheAnswersWrappingRound()
 {
     start();
-    named(window(), answer(0))->setFocus();
+    named(window(), buttonName(0))->setFocus();
     const std::array steps{std::pair{Qt::Key_Left, 2},  std::pair{Qt::Key_Right, 0}, std::pair{Qt::Key_Down, 1},
                            std::pair{Qt::Key_Right, 2}, std::pair{Qt::Key_Down, 0},  std::pair{Qt::Key_Up, 2}};
     for (const auto& [key, to] : steps) {
         QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(focusedName(), answer(to));
+        QCOMPARE(focusedName(), buttonName(to));
     }
     QCOMPARE(data().totalprobs, 0);
     // Tab still goes on to the next control in order.
-    named(window(), answer(2))->setFocus();
+    named(window(), buttonName(2))->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(!focusedName().startsWith(QStringLiteral("but(")));
 }
@@ -325,7 +311,7 @@ void TypedAnswerKeysTest::keysPassedOnByAScreenReaderTypeAsTheyWereTyped()
     }
     QCOMPARE(data().totalright, booked);
     QCOMPARE(data().totalprobs, booked);
-    QCOMPARE(app_->model().typed.typed(), booked == 1 ? std::string() : std::string("1"));
+    QCOMPARE(app().model().typed.typed(), booked == 1 ? std::string() : std::string("1"));
 }
 
 // Between runs and while paused, digits and arrows in TimeLimit edit its
@@ -344,7 +330,7 @@ void TypedAnswerKeysTest::theSettingsBoxesTakeDigitsAsBefore()
         QTest::keyClick(box->lineEdit(), Qt::Key_Left);
         typeDigits("3");
         QCOMPARE(box->currentText(), QStringLiteral("132"));
-        QCOMPARE(QString::fromStdString(app_->model().ShockTime.Text()), QStringLiteral("132"));
+        QCOMPARE(QString::fromStdString(app().model().ShockTime.Text()), QStringLiteral("132"));
         QVERIFY(box->hasFocus());
         QCOMPARE(data().totalprobs, 0);
     }

@@ -7,8 +7,8 @@
 #include <QAccessible>
 
 #include "drawing_widget.h"
-#include "ui/shared/right_to_left.h"
 #include "ui/shared/own_accessible.h"
+#include "ui/shared/right_to_left.h"
 #include "ui/shared/twips.h"
 #include "ui/shared/widget_binding.h"
 
