@@ -59,7 +59,7 @@ void AccessibilityTest::everyControlOfTheMainWindowHasAName()
     // Every control of the model has its widget, and it and every other
     // widget the window names (frames, labels, the sound control) is named
     // for a screen reader too.
-    for (const korvane::Control* control : app().model().controls()) {
+    for (const korvane::Control* control : app_->model().controls()) {
         QWidget* made = widget(QString::fromStdString(control->name()));
         QVERIFY2(made, control->name().c_str());
     }
@@ -72,7 +72,7 @@ void AccessibilityTest::everyControlOfTheMainWindowHasAName()
         QVERIFY2(!nameOf(made).trimmed().isEmpty(), qPrintable(name));
         ++widgets;
     }
-    QVERIFY(widgets > static_cast<int>(app().model().controls().size()));
+    QVERIFY(widgets > static_cast<int>(app_->model().controls().size()));
     // The text fields inside the combo boxes take the focus: they are named
     // as well.
     for (QComboBox* combo : window().findChildren<QComboBox*>()) {
@@ -202,12 +202,12 @@ void AccessibilityTest::optionButtonsAreRadioButtonsThatFollowTheModel()
     QVERIFY(action);
     QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
     action->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(app().data().optype, 3);
+    QCOMPARE(app_->data().optype, 3);
     QVERIFY(times->state().checked);
     QVERIFY(!plus->state().checked);
 
     // Chosen by the program, the state follows too.
-    app().model().Option1(1).choose();
+    app_->model().Option1(1).choose();
     QVERIFY(accessible(widget(QStringLiteral("Option1(1)")))->state().checked);
     QVERIFY(!times->state().checked);
 
@@ -216,7 +216,7 @@ void AccessibilityTest::optionButtonsAreRadioButtonsThatFollowTheModel()
     accessible(widget(QStringLiteral("Option1(0)")))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(app().data().optype, 2);
+    QCOMPARE(app_->data().optype, 2);
 }
 
 void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
@@ -226,7 +226,7 @@ void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
     QCOMPARE(descriptionOf(widget(QStringLiteral("but(0)"))), QStringLiteral("1"));
 
     click(widget(QStringLiteral("Start")));
-    const auto& fact = app().data().facts(app().data().curfact);
+    const auto& fact = app_->data().facts(app_->data().curfact);
     const QString problem = QStringLiteral("%1 + %2").arg(fact.num1).arg(fact.num2);
     QCOMPARE(problemOnScreen(), problem);
     QCOMPARE(descriptionOf(cap), problem);
@@ -244,7 +244,7 @@ void AccessibilityTest::theProblemAndTheAnswersAreDescribedAsTheDrillShowsThem()
 
     // The next problem replaces the descriptions.
     click(answer(true));
-    const auto& next = app().data().facts(app().data().curfact);
+    const auto& next = app_->data().facts(app_->data().curfact);
     QCOMPARE(descriptionOf(cap), QStringLiteral("%1 + %2").arg(next.num1).arg(next.num2));
     QCOMPARE(descriptionOf(answer(true)), QString::number(next.answer));
     QCOMPARE(descriptionOf(widget(QStringLiteral("score"))), QStringLiteral("Score:  1 / 1"));
@@ -263,10 +263,10 @@ void AccessibilityTest::rightOrWrongIsTheDescriptionAtTheEndOfARun()
     QFETCH(bool, right);
     QFETCH(QString, said);
     // A run of one problem: the feedback is not replaced by a next one.
-    app().model().MaxNum.setText("1");
+    app_->model().MaxNum.setText("1");
     click(widget(QStringLiteral("Start")));
     click(answer(right));
-    QCOMPARE(app().data().totalprobs, 1);
+    QCOMPARE(app_->data().totalprobs, 1);
     QCOMPARE(problemOnScreen(), said);
     QCOMPARE(descriptionOf(widget(QStringLiteral("cap"))), said);
     QCOMPARE(descriptionOf(widget(QStringLiteral("score"))), QStringLiteral("Score:  %1 / 1").arg(right ? 1 : 0));
@@ -279,7 +279,7 @@ void AccessibilityTest::theClockHasAFixedNameAndTellsTheTimeOnlyWhenAsked()
 
     QStringList shown;
     for (int second = 0; second < 5; ++second) {
-        app().model().countdown_Timer();
+        app_->model().countdown_Timer();
         shown << clock->text();
         // Asked for, the description is the time of the moment.
         QCOMPARE(descriptionOf(clock), clock->text());
@@ -304,7 +304,7 @@ void AccessibilityTest::theClockHasAFixedNameAndTellsTheTimeOnlyWhenAsked()
 void AccessibilityTest::thePopupSaysItsHeadlineAndAnswerLine()
 {
     click(widget(QStringLiteral("Start")));
-    const auto first = app().data().facts(app().data().curfact);
+    const auto first = app_->data().facts(app_->data().curfact);
     click(answer(false));
     QWidget* popup = topLevel(QStringLiteral("tpop"));
     QVERIFY(popup);
@@ -319,7 +319,7 @@ void AccessibilityTest::thePopupSaysItsHeadlineAndAnswerLine()
     QCOMPARE(descriptionOf(ok), QStringLiteral("Wrong Answer. ") + line);
 
     // A second miss while the popup is open: the same OK tells the new line.
-    const auto second = app().data().facts(app().data().curfact);
+    const auto second = app_->data().facts(app_->data().curfact);
     click(answer(false));
     QCOMPARE(topLevel(QStringLiteral("tpop")), popup);
     const QString secondLine = QStringLiteral("%1 + %2 = %3").arg(second.num1).arg(second.num2).arg(second.answer);

@@ -33,17 +33,17 @@ private slots:
 
 void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 {
-    const korvane::Announcer& announcer = app().mainWindow().announcer();
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);
-    app().model().Start.click();  // as Space on Start does, without a mouse
+    app_->model().Start.click();  // as Space on Start does, without a mouse
     QTRY_COMPARE(announcer.sent(), QStringList{problemOnScreen()});
     const QString first = problemOnScreen();
 
     // The clock ticks silently.
-    app().model().countdown_Timer();
-    app().model().countdown_Timer();
-    app().model().but(app().data().rightslot - 1).click();
+    app_->model().countdown_Timer();
+    app_->model().countdown_Timer();
+    app_->model().but(app_->data().rightslot - 1).click();
     QTRY_COMPARE(announcer.sent(), QStringList({first, "Correct!", problemOnScreen()}));
     QCOMPARE(QApplication::focusWidget(), focus);
 
@@ -64,7 +64,7 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 #endif
 
     // T says the time left, and changes nothing on screen.
-    app().model().countdown_Timer();
+    app_->model().countdown_Timer();
     const QImage before = window().grab().toImage();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
     QTRY_COMPARE(announcer.sent().last(), named<QLabel>(window(), QStringLiteral("Timecap"))->text());
@@ -75,10 +75,10 @@ void AnnouncerTest::theProblemAndTheFeedbackAreAnnouncedWhereverTheFocusIs()
 
 void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
 {
-    const korvane::Announcer& announcer = app().mainWindow().announcer();
-    app().model().Start.click();
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
+    app_->model().Start.click();
     QTRY_COMPARE(announcer.sent().size(), 1);
-    app().model().but(app().data().rightslot % 3).click();
+    app_->model().but(app_->data().rightslot % 3).click();
     QWidget* popup = topLevel(QStringLiteral("tpop"));
     QVERIFY(popup);
     // The popup's headline says it; the next problem comes once the popup
@@ -92,7 +92,7 @@ void AnnouncerTest::aWrongAnswerLeavesItsWordToThePopupAndTheProblemWaitsForIt()
     // to the front and speaks for itself again.
     window().activateWindow();
     QTRY_VERIFY(window().isActiveWindow());
-    app().model().but(app().data().rightslot % 3).click();
+    app_->model().but(app_->data().rightslot % 3).click();
     QTRY_COMPARE(announcer.sent().size(), 3);
     QCOMPARE(announcer.sent().last(), problemOnScreen());
     QVERIFY(!announcer.sent().contains(QStringLiteral("Wrong!")));
@@ -107,7 +107,7 @@ void AnnouncerTest::everyMessageReachesTheScreenReaderWithItsOwnWords()
     // A screen reader may remember what an object said the first time, so
     // each message comes in a notification never used before: many right
     // answers and the time asked for in a row, each with its own words.
-    const korvane::Announcer& announcer = app().mainWindow().announcer();
+    const korvane::Announcer& announcer = app_->mainWindow().announcer();
     QAccessibleInterface* status = announcer.statusBar();
     std::set<QAccessible::Id> carriers;
     QStringList heard;
@@ -118,18 +118,18 @@ void AnnouncerTest::everyMessageReachesTheScreenReaderWithItsOwnWords()
                  qPrintable(notice->text(QAccessible::Name) + " came by an object that spoke before"));
         heard << notice->text(QAccessible::Name);
     };
-    app().model().Start.click();
+    app_->model().Start.click();
     QTRY_COMPARE(announcer.sent().size(), 1);
     newest();
     for (int i = 0; i < 6; ++i) {
-        app().model().but(app().data().rightslot - 1).click();
+        app_->model().but(app_->data().rightslot - 1).click();
         QTRY_COMPARE(announcer.sent().size(), 3 + 2 * i);
         // "Correct!" and the next problem went out together.
         heard << status->child(status->childCount() - 2)->text(QAccessible::Name);
         carriers.insert(QAccessible::uniqueId(status->child(status->childCount() - 2)));
         newest();
     }
-    app().model().countdown_Timer();
+    app_->model().countdown_Timer();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
     QTRY_COMPARE(announcer.sent().size(), 14);
     newest();

@@ -60,16 +60,16 @@ void FlowTest::aShortRunEndsByItsNumberAndShowsItsResults()
     QVERIFY(!named<QTimer>(window(), "Timershock")->isActive());
     QVERIFY(!widget("but(0)")->isEnabled());
     QVERIFY(widget("results")->isEnabled());
-    QCOMPARE(app().mainWindow().sounds().chimes(), 3);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), 3);
 
     click(widget("results"));
     QWidget* pf = topLevel(QStringLiteral("pf"));
     QVERIFY(pf);
-    const auto& items = app().pf().dt.items();
+    const auto& items = app_->pf().dt.items();
     QVERIFY(!items.empty());
     QCOMPARE(QString::fromStdString(items.back().text), QStringLiteral("Total Right= 3     Total Problems= 4 "));
     click(named(*pf, "okclose"));
-    QVERIFY(!app().pf().IsLoaded());
+    QVERIFY(!app_->pf().IsLoaded());
 
     // Reset from the keyboard clears the score for a new run.
     window().activateWindow();
@@ -85,7 +85,7 @@ void FlowTest::theAnswerClockRunsOutIntoAModalPopup()
     type("ShockTime", QStringLiteral("1"));
     click(widget("Start"));
     QCOMPARE(named<QTimer>(window(), "Timershock")->interval(), 3000);
-    const int missed = app().data().curfact;
+    const int missed = app_->data().curfact;
 
     QString countdownSeen;
     QString headline;
@@ -101,21 +101,21 @@ void FlowTest::theAnswerClockRunsOutIntoAModalPopup()
         if (modal != nullptr && modal->objectName() == QStringLiteral("tpop")) {
             watcher.stop();
             headline = named<QLabel>(*modal, "Label1")->text();
-            blocked = app().model().inputBlocked();
+            blocked = app_->model().inputBlocked();
             QTest::mouseClick(named<QPushButton>(*modal, "kill"), Qt::LeftButton);
         }
     });
     watcher.start();
-    QTRY_VERIFY_WITH_TIMEOUT(app().data().totalprobs == 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app_->data().totalprobs == 1, 30000);
 
     QCOMPARE(headline, QStringLiteral(" ^_^ !!Time Out!! ^_^ "));
     QVERIFY(blocked);
     QVERIFY2(countdownSeen.contains(QStringLiteral("Time:  1|Time:  0|")), qPrintable(countdownSeen));
-    QCOMPARE(app().data().totalright, 0);
-    QCOMPARE(app().data().facts(missed).timeswrong, 1);
+    QCOMPARE(app_->data().totalright, 0);
+    QCOMPARE(app_->data().facts(missed).timeswrong, 1);
     // The run goes on with a fresh answer clock.
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
-    QVERIFY(!app().model().inputBlocked());
+    QVERIFY(!app_->model().inputBlocked());
 }
 
 void FlowTest::closingTheMainWindowStopsItsClocks()

@@ -97,7 +97,7 @@ private:
         QVERIFY2(tabTo(QStringLiteral("ShockTime")), qPrintable(focusedName()));
         press(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), seconds);
-        QCOMPARE(QString::fromStdString(app().model().ShockTime.Text()), seconds);
+        QCOMPARE(QString::fromStdString(app_->model().ShockTime.Text()), seconds);
     }
 };
 
@@ -112,9 +112,9 @@ void KeyboardPlayTest::aWholeRunIsPlayedWithKeysOnly()
     // Round to Start; Space starts the run.
     QVERIFY2(tabTo(QStringLiteral("Start")), qPrintable(focusedName()));
     press(Qt::Key_Space);
-    QCOMPARE(app().data().started, 1);
+    QCOMPARE(app_->data().started, 1);
     QVERIFY(named<QTimer>(window(), QStringLiteral("keeptime"))->isActive());
-    QCOMPARE(app().data().totalprobs, 0);
+    QCOMPARE(app_->data().totalprobs, 0);
 
     // The settings are locked now: Tab goes from Start to the answers.
     press(Qt::Key_Tab);
@@ -123,15 +123,15 @@ void KeyboardPlayTest::aWholeRunIsPlayedWithKeysOnly()
     // The right answer, with Enter.
     QVERIFY2(tabTo(answerName(true)), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    QCOMPARE(app().data().totalright, 1);
-    QCOMPARE(app().data().totalprobs, 1);
+    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app_->data().totalprobs, 1);
     QCOMPARE(scoreLine(), QStringLiteral("Score:  1 / 1"));
 
     // A wrong answer, with Space: the popup comes up with OK focused, and
     // Enter dismisses it. The focus then goes back to the main window.
     QVERIFY2(tabTo(answerName(false)), qPrintable(focusedName()));
     press(Qt::Key_Space);
-    QCOMPARE(app().data().totalprobs, 2);
+    QCOMPARE(app_->data().totalprobs, 2);
     QPointer<QWidget> popup = topLevel(QStringLiteral("tpop"));
     QVERIFY(popup);
     QTRY_COMPARE(focusedName(), QStringLiteral("kill"));
@@ -145,8 +145,8 @@ void KeyboardPlayTest::aWholeRunIsPlayedWithKeysOnly()
     QVERIFY(!named<QTimer>(window(), QStringLiteral("keeptime"))->isActive());
     QVERIFY(!named<QTimer>(window(), QStringLiteral("Timershock"))->isActive());
     QCOMPARE(scoreLine(), QStringLiteral("Score:  1 / 2"));
-    QCOMPARE(app().data().totalright, 1);
-    QCOMPARE(app().data().totalprobs, 2);
+    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app_->data().totalprobs, 2);
 
     // Results with Enter; the window takes the focus and Close, reached
     // with Tab, closes it with Enter.
@@ -155,12 +155,12 @@ void KeyboardPlayTest::aWholeRunIsPlayedWithKeysOnly()
     QPointer<QWidget> results = topLevel(QStringLiteral("pf"));
     QVERIFY(results);
     QTRY_VERIFY2(focusIsIn(*results), qPrintable(focusedName()));
-    const auto& lines = app().pf().dt.items();
+    const auto& lines = app_->pf().dt.items();
     QVERIFY(!lines.empty());
     QCOMPARE(QString::fromStdString(lines.back().text), QStringLiteral("Total Right= 1     Total Problems= 2 "));
     QVERIFY2(tabTo(QStringLiteral("okclose")), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    QVERIFY(!app().pf().IsLoaded());
+    QVERIFY(!app_->pf().IsLoaded());
     QTRY_VERIFY(results.isNull());
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
 
@@ -168,8 +168,8 @@ void KeyboardPlayTest::aWholeRunIsPlayedWithKeysOnly()
     QVERIFY2(tabTo(QStringLiteral("clear")), qPrintable(focusedName()));
     press(Qt::Key_Return);
     QCOMPARE(scoreLine(), QStringLiteral("Score"));
-    QCOMPARE(app().data().started, 0);
-    QCOMPARE(app().data().totalprobs, 0);
+    QCOMPARE(app_->data().started, 0);
+    QCOMPARE(app_->data().totalprobs, 0);
 }
 
 void KeyboardPlayTest::theTimeOutPopupTakesTheFocusAndEnterDismissesIt()
@@ -177,7 +177,7 @@ void KeyboardPlayTest::theTimeOutPopupTakesTheFocusAndEnterDismissesIt()
     typeAnswerTime(QStringLiteral("1"));
     QVERIFY2(tabTo(QStringLiteral("Start")), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    const int missed = app().data().curfact;
+    const int missed = app_->data().curfact;
     QVERIFY(missed > 0);
 
     // The popup waits modal: the pupil acts from inside that wait, on
@@ -196,29 +196,29 @@ void KeyboardPlayTest::theTimeOutPopupTakesTheFocusAndEnterDismissesIt()
             firstSaid = QApplication::focusWidget()->accessibleDescription();
         }
         focusInPopups << focusedName();
-        blocked = app().model().inputBlocked();
+        blocked = app_->model().inputBlocked();
         press(Qt::Key_Return);
     });
     pupil.start();
-    QTRY_VERIFY_WITH_TIMEOUT(app().data().totalprobs >= 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app_->data().totalprobs >= 1, 30000);
 
     QCOMPARE(focusInPopups.value(0), QStringLiteral("kill"));
     // What a screen reader says with the focused OK.
-    const auto& fact = app().data().facts(missed);
+    const auto& fact = app_->data().facts(missed);
     QCOMPARE(firstSaid, QStringLiteral("Time Out. %1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
     QVERIFY(blocked);
-    QCOMPARE(app().data().totalright, 0);
-    QCOMPARE(app().data().facts(missed).timeswrong, 1);
+    QCOMPARE(app_->data().totalright, 0);
+    QCOMPARE(app_->data().facts(missed).timeswrong, 1);
     // The run goes on, and so does the keyboard.
-    QVERIFY(!app().model().inputBlocked());
+    QVERIFY(!app_->model().inputBlocked());
     QVERIFY(named<QTimer>(window(), QStringLiteral("Timershock"))->isActive());
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
     QVERIFY2(tabTo(answerName(true)), qPrintable(focusedName()));
     press(Qt::Key_Space);
     pupil.stop();
     // Every problem was either missed by the clock or answered right.
-    QCOMPARE(app().data().totalright, 1);
-    QCOMPARE(app().data().totalprobs, focusInPopups.size() + 1);
+    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app_->data().totalprobs, focusInPopups.size() + 1);
     QCOMPARE(scoreLine(), QStringLiteral("Score:  1 / %1").arg(focusInPopups.size() + 1));
 }
 
@@ -239,7 +239,7 @@ void KeyboardPlayTest::aSecondMissBringsThePopupBackWithTheFocusOnOk()
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
     QVERIFY2(tabTo(answerName(false)), qPrintable(focusedName()));
     press(Qt::Key_Space);
-    QCOMPARE(app().data().totalprobs, 2);
+    QCOMPARE(app_->data().totalprobs, 2);
     QCOMPARE(topLevel(QStringLiteral("tpop")), popup.data());
     QTRY_COMPARE(focusedName(), QStringLiteral("kill"));
     press(Qt::Key_Return);
@@ -274,7 +274,7 @@ void KeyboardPlayTest::aTimeOutOverAnOpenPopupStillGivesTheKeyboardBack()
         press(Qt::Key_Return);
     });
     pupil.start();
-    QTRY_VERIFY_WITH_TIMEOUT(app().data().totalprobs >= 2, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app_->data().totalprobs >= 2, 30000);
     QCOMPARE(focusInPopup, QStringLiteral("kill"));
     QTRY_VERIFY(missed.isNull());
     // Dismissed, it hands the keyboard back to the main window.
@@ -315,10 +315,10 @@ void KeyboardPlayTest::escapePressesNothing()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     }
     QTest::keyClick(&window(), Qt::Key_Escape);
-    QCOMPARE(app().data().started, 1);
+    QCOMPARE(app_->data().started, 1);
     QVERIFY(named<QTimer>(window(), QStringLiteral("keeptime"))->isActive());
     QCOMPARE(named<QLabel>(window(), QStringLiteral("cap"))->text(), problem);
-    QCOMPARE(app().data().totalprobs, 0);
+    QCOMPARE(app_->data().totalprobs, 0);
     QVERIFY(window().isVisible());
 }
 
@@ -338,7 +338,7 @@ void KeyboardPlayTest::enterPressesEachWindowsButtonsWhileOthersComeAndGo()
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
     QVERIFY2(tabTo(QStringLiteral("Start")), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    QCOMPARE(app().data().started, 1);
+    QCOMPARE(app_->data().started, 1);
     QVERIFY2(tabTo(answerName(false)), qPrintable(focusedName()));
     press(Qt::Key_Return);
     QPointer<QWidget> popup = topLevel(QStringLiteral("tpop"));
@@ -352,14 +352,14 @@ void KeyboardPlayTest::enterPressesEachWindowsButtonsWhileOthersComeAndGo()
     QTRY_VERIFY2(focusIsIn(*results), qPrintable(focusedName()));
     QVERIFY2(tabTo(QStringLiteral("okclose")), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    QVERIFY(!app().pf().IsLoaded());
+    QVERIFY(!app_->pf().IsLoaded());
     QTRY_VERIFY(results.isNull());
 
     QTRY_VERIFY2(focusIsIn(window()), qPrintable(focusedName()));
     QVERIFY2(tabTo(answerName(true)), qPrintable(focusedName()));
     press(Qt::Key_Return);
-    QCOMPARE(app().data().totalright, 1);
-    QCOMPARE(app().data().totalprobs, 2);
+    QCOMPARE(app_->data().totalright, 1);
+    QCOMPARE(app_->data().totalprobs, 2);
 }
 
 QTEST_MAIN(KeyboardPlayTest)

@@ -60,7 +60,7 @@ void MainWindowInputTest::startShowsAProblemAndLocksTheSettings()
     click("Start");
     const QString problem = widget<QLabel>("cap")->text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ \\+ \\d+$")).match(problem).hasMatch(), qPrintable(problem));
-    const auto& fact = app().data().facts(app().data().curfact);
+    const auto& fact = app_->data().facts(app_->data().curfact);
     QCOMPARE(problem, QStringLiteral("%1 + %2").arg(fact.num1).arg(fact.num2));
     QCOMPARE(answer(true)->text(), QString::number(fact.answer));
 
@@ -94,7 +94,7 @@ void MainWindowInputTest::pauseAndResetThroughTheirButtons()
     QVERIFY(widget<QLabel>("score")->text() != QStringLiteral("Score"));
     click("clear");
     QCOMPARE(widget<QLabel>("score")->text(), QStringLiteral("Score"));
-    QCOMPARE(app().data().started, 0);
+    QCOMPARE(app_->data().started, 0);
     QVERIFY(widget("pic(0)")->isVisibleTo(&window()));
     QVERIFY(!widget("pic(3)")->isVisibleTo(&window()));
 }
@@ -104,17 +104,17 @@ void MainWindowInputTest::tickingANumberBoxRebuildsTheFactTable()
     auto* one = widget<QCheckBox>("ck(0)");
     QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
     QVERIFY(!one->isChecked());
-    QCOMPARE(app().model().ck(0).Value(), 0);
-    QCOMPARE(app().data().numsel(1), 0);
+    QCOMPARE(app_->model().ck(0).Value(), 0);
+    QCOMPARE(app_->data().numsel(1), 0);
     // Addition of 2..10 with 1..10: ninety facts, none with 1 first.
-    QCOMPARE(app().data().poolcount, 90);
-    for (int x = 1; x <= app().data().poolcount; ++x) {
-        QVERIFY(app().data().facts(x).num1 != 1);
+    QCOMPARE(app_->data().poolcount, 90);
+    for (int x = 1; x <= app_->data().poolcount; ++x) {
+        QVERIFY(app_->data().facts(x).num1 != 1);
     }
 
     QTest::mouseClick(one, Qt::LeftButton, {}, one->rect().center());
     QVERIFY(one->isChecked());
-    QCOMPARE(app().data().poolcount, 100);
+    QCOMPARE(app_->data().poolcount, 100);
 }
 
 void MainWindowInputTest::selectAllAndUnselectTickEveryBox()
@@ -123,13 +123,13 @@ void MainWindowInputTest::selectAllAndUnselectTickEveryBox()
     for (int i = 0; i <= 10; ++i) {
         QVERIFY(!widget<QCheckBox>(qPrintable(QStringLiteral("ck(%1)").arg(i)))->isChecked());
     }
-    QCOMPARE(app().data().poolcount, 0);
+    QCOMPARE(app_->data().poolcount, 0);
     click("selectall");
     for (int i = 0; i <= 10; ++i) {
         QVERIFY(widget<QCheckBox>(qPrintable(QStringLiteral("ck(%1)").arg(i)))->isChecked());
     }
     // With +10 ticked, addition runs the other number up to 20.
-    QCOMPARE(app().data().poolcount, 200);
+    QCOMPARE(app_->data().poolcount, 200);
 }
 
 void MainWindowInputTest::anOptionChosenAgainStaysChosen()
@@ -137,12 +137,12 @@ void MainWindowInputTest::anOptionChosenAgainStaysChosen()
     auto* plus = widget<QRadioButton>("Option1(0)");
     QTest::mouseClick(plus, Qt::LeftButton, {}, plus->rect().center());
     QVERIFY(plus->isChecked());
-    QVERIFY(app().model().Option1(0).Value());
+    QVERIFY(app_->model().Option1(0).Value());
 
     auto* number = widget<QRadioButton>("setp(1)");
     QTest::mouseClick(number, Qt::LeftButton, {}, number->rect().center());
     QVERIFY(number->isChecked());
-    QVERIFY(app().model().setp(1).Value());
+    QVERIFY(app_->model().setp(1).Value());
 }
 
 void MainWindowInputTest::operationAndEndModeAreSeparateGroups()
@@ -151,14 +151,14 @@ void MainWindowInputTest::operationAndEndModeAreSeparateGroups()
     QVERIFY(widget<QRadioButton>("Option1(1)")->isChecked());
     QVERIFY(!widget<QRadioButton>("Option1(0)")->isChecked());
     QVERIFY(widget<QRadioButton>("setp(1)")->isChecked());
-    QCOMPARE(app().data().optype, 2);
+    QCOMPARE(app_->data().optype, 2);
 
     click("setp(3)");
     QVERIFY(widget<QRadioButton>("setp(3)")->isChecked());
     QVERIFY(!widget<QRadioButton>("setp(1)")->isChecked());
     QVERIFY(widget<QRadioButton>("Option1(1)")->isChecked());
-    QVERIFY(app().model().setp(3).Value());
-    QVERIFY(!app().model().setp(1).Value());
+    QVERIFY(app_->model().setp(3).Value());
+    QVERIFY(!app_->model().setp(1).Value());
 }
 
 void MainWindowInputTest::multiplicationLocksThePlusTenBox()
@@ -168,7 +168,7 @@ void MainWindowInputTest::multiplicationLocksThePlusTenBox()
     click("Option1(2)");
     QVERIFY(!widget<QCheckBox>("ck(10)")->isChecked());
     QVERIFY(!widget("ck(10)")->isEnabled());
-    QCOMPARE(app().data().poolcount, 100);
+    QCOMPARE(app_->data().poolcount, 100);
     click("Option1(0)");
     QVERIFY(widget("ck(10)")->isEnabled());
 }
@@ -195,8 +195,8 @@ void MainWindowInputTest::choosingAComboItemKeepsItsBlanks()
     box->setCurrentIndex(index);  // what choosing from the list does
     QCOMPARE(box->currentText(), text);
     const korvane::ComboBox* model = nullptr;
-    for (const korvane::ComboBox* candidate : {&app().model().maxtime, &app().model().MaxNum, &app().model().NumRepeat,
-                                               &app().model().ShockTime, &app().model().wrongnum}) {
+    for (const korvane::ComboBox* candidate : {&app_->model().maxtime, &app_->model().MaxNum, &app_->model().NumRepeat,
+                                               &app_->model().ShockTime, &app_->model().wrongnum}) {
         if (QString::fromStdString(candidate->name()) == combo) {
             model = candidate;
         }
@@ -213,49 +213,49 @@ void MainWindowInputTest::typedComboTextReachesTheDrillUnchanged()
     QTest::keyClicks(box->lineEdit(), QStringLiteral(" 1"));
     // No completion: " 1" stays " 1", not " 100".
     QCOMPARE(box->currentText(), QStringLiteral(" 1"));
-    QCOMPARE(app().model().MaxNum.Text(), std::string(" 1"));
+    QCOMPARE(app_->model().MaxNum.Text(), std::string(" 1"));
 
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("lots"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    QCOMPARE(app().model().MaxNum.Text(), std::string("lots"));
+    QCOMPARE(app_->model().MaxNum.Text(), std::string("lots"));
     QCOMPARE(box->count(), 14);  // typed text never joins the list
 
     // Start reads the typed limit: "  2" problems.
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("  2"));
     click("Start");
-    QCOMPARE(app().data().numlimit, 2);
+    QCOMPARE(app_->data().numlimit, 2);
 }
 
 void MainWindowInputTest::textWrittenByTheDrillShowsInTheCombo()
 {
-    app().model().ShockTime.setText("  10");
+    app_->model().ShockTime.setText("  10");
     QCOMPARE(widget<QComboBox>("ShockTime")->currentText(), QStringLiteral("  10"));
-    QCOMPARE(app().model().ShockTime.Text(), std::string("  10"));
-    app().model().ShockTime.setEnabled(false);
+    QCOMPARE(app_->model().ShockTime.Text(), std::string("  10"));
+    app_->model().ShockTime.setEnabled(false);
     QVERIFY(!widget("ShockTime")->isEnabled());
 }
 
 void MainWindowInputTest::aRightAnswerChimesAndShowsTheSmile()
 {
-    const int before = app().mainWindow().sounds().chimes();
+    const int before = app_->mainWindow().sounds().chimes();
     click("Start");
     QTest::mouseClick(answer(true), Qt::LeftButton);
-    QCOMPARE(app().mainWindow().sounds().chimes(), before + 1);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 1);
     QVERIFY(widget("pic(2)")->isVisibleTo(&window()));
     QVERIFY(!widget("pic(0)")->isVisibleTo(&window()));
     QCOMPARE(widget<QLabel>("score")->text(), QStringLiteral("Score:  1 / 1"));
     QVERIFY(korvane::qttest::topLevel(QStringLiteral("tpop")) == nullptr);
 
     QTest::mouseClick(answer(true), Qt::LeftButton);
-    QCOMPARE(app().mainWindow().sounds().chimes(), before + 2);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), before + 2);
 }
 
 void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
 {
     click("Start");
-    const auto fact = app().data().facts(app().data().curfact);
+    const auto fact = app_->data().facts(app_->data().curfact);
     QTest::mouseClick(answer(false), Qt::LeftButton);
 
     QWidget* popup = korvane::qttest::topLevel(QStringLiteral("tpop"));
@@ -266,8 +266,8 @@ void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
     QCOMPARE(named<QLabel>(*popup, "giveanswer")->text(),
              QStringLiteral("%1 + %2 = %3").arg(fact.num1).arg(fact.num2).arg(fact.answer));
     QVERIFY(widget("pic(3)")->isVisibleTo(&window()));
-    QCOMPARE(app().mainWindow().sounds().chimes(), 0);
-    QCOMPARE(app().mainWindow().sounds().bells(), 1);
+    QCOMPARE(app_->mainWindow().sounds().chimes(), 0);
+    QCOMPARE(app_->mainWindow().sounds().bells(), 1);
     // The next problem is already up and can be answered.
     QVERIFY(widget("but(0)")->isEnabled());
     QVERIFY(widget<QTimer>("Timershock")->isActive());
@@ -275,11 +275,11 @@ void MainWindowInputTest::aWrongAnswerOpensThePopupWithTheAnswerLine()
 
 void MainWindowInputTest::theLabelsFollowTheDrill()
 {
-    app().model().Timecap.setCaption("Time:  3");
+    app_->model().Timecap.setCaption("Time:  3");
     QCOMPARE(widget<QLabel>("Timecap")->text(), QStringLiteral("Time:  3"));
-    app().model().countdown_Timer();
+    app_->model().countdown_Timer();
     QCOMPARE(widget<QLabel>("Timecap")->text(), QStringLiteral("Time:  0"));
-    app().model().showpic(1);
+    app_->model().showpic(1);
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(widget(qPrintable(QStringLiteral("pic(%1)").arg(i)))->isVisibleTo(&window()), i == 1);
     }
@@ -308,7 +308,7 @@ void MainWindowInputTest::enterAndSpacePressTheFocusedButton()
     widget("clear")->setFocus();
     QCOMPARE(QApplication::focusWidget(), widget("clear"));
     press(QApplication::focusWidget());
-    QCOMPARE(app().data().started, 0);
+    QCOMPARE(app_->data().started, 0);
     QVERIFY(!widget<QTimer>("keeptime")->isActive());
 
     // An answer button pressed from the keyboard is judged.
@@ -316,7 +316,7 @@ void MainWindowInputTest::enterAndSpacePressTheFocusedButton()
     QPushButton* right = answer(true);
     right->setFocus();
     press(right);
-    QCOMPARE(app().data().totalright, 1);
+    QCOMPARE(app_->data().totalright, 1);
 }
 
 void MainWindowInputTest::tabFromResetVisitsTheEnabledControlsInOrder()
@@ -345,13 +345,13 @@ void MainWindowInputTest::disabledWidgetsIgnoreClicks()
 {
     // The answer buttons are locked until Start.
     click("but(0)");
-    QCOMPARE(app().data().totalprobs, 0);
+    QCOMPARE(app_->data().totalprobs, 0);
     QCOMPARE(widget<QLabel>("cap")->text(), QStringLiteral("Tallyquip"));
     // The settings are locked during a run.
     click("Start");
     click("ck(3)");
     QVERIFY(widget<QCheckBox>("ck(3)")->isChecked());
-    QCOMPARE(app().model().ck(3).Value(), 1);
+    QCOMPARE(app_->model().ck(3).Value(), 1);
 }
 
 QTEST_MAIN(MainWindowInputTest)

@@ -50,7 +50,6 @@ private slots:
     void problemLabelIsOnWhiteAndTheWindowOnButtonFace();
     void comboBoxesHoldTheirListsWithEveryBlank_data();
     void comboBoxesHoldTheirListsWithEveryBlank();
-    void tabFromResetVisitsEveryControlOnce();
     void nothingButTheButtonsAndSettingsTakesFocus_data();
     void nothingButTheButtonsAndSettingsTakesFocus();
     void noButtonIsADefaultButton();
@@ -327,42 +326,6 @@ void MainWindowLayoutTest::comboBoxesHoldTheirListsWithEveryBlank()
     QVERIFY(combo->isEditable());
     QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
     QVERIFY2(combo->completer() == nullptr, "typed text must not be completed from the list");
-}
-
-void MainWindowLayoutTest::tabFromResetVisitsEveryControlOnce()
-{
-    app_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-    QWidget* reset = named(window(), "clear");
-    QVERIFY(reset);
-    QCOMPARE(QApplication::focusWidget(), reset);  // where the focus starts
-
-    // The controls Tab can reach now: the answer buttons wait for a run.
-    QStringList reachable;
-    for (QWidget* widget : namedControls(window())) {
-        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()) {
-            reachable << widget->objectName();
-        }
-    }
-    QStringList visited;
-    for (int presses = 0; presses <= reachable.size(); ++presses) {
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        if (auto* combo = qobject_cast<QComboBox*>(focus->parentWidget())) {
-            focus = combo;  // its text field has the focus
-        }
-        if (!visited.isEmpty() && focus == reset) {
-            break;
-        }
-        visited << focus->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited.mid(0, 5), (QStringList{"clear", "Stop", "Start", "maxtime", "MaxNum"}));
-    QCOMPARE(visited.last(), QStringLiteral("Option1(2)"));
-    QCOMPARE(visited.size(), reachable.size());
-    visited.sort();
-    reachable.sort();
-    QCOMPARE(visited, reachable);
 }
 
 void MainWindowLayoutTest::nothingButTheButtonsAndSettingsTakesFocus_data()

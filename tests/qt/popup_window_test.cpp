@@ -72,8 +72,8 @@ void PopupWindowTest::timeOut(const std::function<void(QWidget* modal)>& during)
         }
     });
     // Should the wait not end as it must, end it rather than hang.
-    QTimer::singleShot(20000, &window(), [this] { app().tpop().Unload(); });
-    app().model().Timershock.tick();
+    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
+    app_->model().Timershock.tick();
     QVERIFY(ran);
 }
 
@@ -169,13 +169,13 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
                   {"Option1(2)", false}};
     for (const auto& table : tables) {
         QTest::mouseClick(named<QWidget>(window(), table.operation), Qt::LeftButton);
-        app().model().ck(10).setValue(table.plusTen ? 1 : 0);
-        korvane::Data& data = app().data();
+        app_->model().ck(10).setValue(table.plusTen ? 1 : 0);
+        korvane::Data& data = app_->data();
         for (int x = 1; x <= data.poolcount; ++x) {
             data.curfact = static_cast<std::int16_t>(x);
-            app().tpop().Load();
-            app().tpop().ShowModeless();
-            auto* answer = named<QLabel>(*app().popupHost().window(), "giveanswer");
+            app_->tpop().Load();
+            app_->tpop().ShowModeless();
+            auto* answer = named<QLabel>(*app_->popupHost().window(), "giveanswer");
             const QString line = answer->text();
             const QFont laidOut = korvane::fonts::arial(36);
             const bool fits = QFontMetrics(laidOut).horizontalAdvance(line) <= answer->width();
@@ -187,8 +187,8 @@ void PopupWindowTest::everyAnswerLineShowsWhole()
             }
         }
     }
-    QCOMPARE(named<QLabel>(*app().popupHost().window(), "giveanswer")->size(), QSize(281, 73));
-    QCOMPARE(app().popupHost().window()->size(), QSize(312, 213));
+    QCOMPARE(named<QLabel>(*app_->popupHost().window(), "giveanswer")->size(), QSize(281, 73));
+    QCOMPARE(app_->popupHost().window()->size(), QSize(312, 213));
 }
 
 void PopupWindowTest::okClosesAndDestroysIt()
@@ -197,12 +197,12 @@ void PopupWindowTest::okClosesAndDestroysIt()
     QPointer<QWidget> popup = miss();
     QVERIFY(popup);
     QTest::mouseClick(named<QPushButton>(*popup, "kill"), Qt::LeftButton);
-    QVERIFY(!app().tpop().IsLoaded());
+    QVERIFY(!app_->tpop().IsLoaded());
     QVERIFY(popup.isNull() || !popup->isVisible());
     QTRY_VERIFY(popup.isNull());
-    QVERIFY(app().popupHost().window() == nullptr);
+    QVERIFY(app_->popupHost().window() == nullptr);
     // OK does nothing on the main window: the run goes on.
-    QVERIFY(app().model().keeptime.Enabled());
+    QVERIFY(app_->model().keeptime.Enabled());
 }
 
 void PopupWindowTest::closingFromTheFrameIsOk()
@@ -211,7 +211,7 @@ void PopupWindowTest::closingFromTheFrameIsOk()
     QPointer<QWidget> popup = miss();
     QVERIFY(popup);
     popup->close();
-    QVERIFY(!app().tpop().IsLoaded());
+    QVERIFY(!app_->tpop().IsLoaded());
     QTRY_VERIFY(popup.isNull());
 }
 
@@ -223,10 +223,10 @@ void PopupWindowTest::enterPressesOkAndEscapeNothing()
     QVERIFY(QTest::qWaitForWindowActive(popup));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::keyClick(popup, Qt::Key_Escape);
-    QVERIFY(app().tpop().IsLoaded());
+    QVERIFY(app_->tpop().IsLoaded());
     QVERIFY(popup->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!app().tpop().IsLoaded());
+    QVERIFY(!app_->tpop().IsLoaded());
     QTRY_VERIFY(popup.isNull());
 }
 
@@ -236,10 +236,10 @@ void PopupWindowTest::aSecondMissReusesTheOpenPopup()
     QPointer<QWidget> first = miss();
     QVERIFY(first);
     window().activateWindow();
-    const auto missed = app().data().facts(app().data().curfact);
+    const auto missed = app_->data().facts(app_->data().curfact);
     QPointer<QWidget> second = miss();
     QCOMPARE(second.data(), first.data());
-    QCOMPARE(app().tpop().creations(), 1);
+    QCOMPARE(app_->tpop().creations(), 1);
     int shown = 0;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         shown += widget->objectName() == QStringLiteral("tpop") && widget->isVisible() ? 1 : 0;
@@ -258,14 +258,14 @@ void PopupWindowTest::theNextMissMakesAFreshPopup()
     QTRY_VERIFY(first.isNull());
     QWidget* second = miss();
     QVERIFY(second);
-    QCOMPARE(app().tpop().creations(), 2);
+    QCOMPARE(app_->tpop().creations(), 2);
     QCOMPARE(named<QLabel>(*second, "Label1")->text(), QStringLiteral(" ^.^ !! Wrong Answer !! ^.^ "));
 }
 
 void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
 {
     start();
-    const auto fact = app().data().facts(app().data().curfact);
+    const auto fact = app_->data().facts(app_->data().curfact);
     auto* pause = named<QPushButton>(window(), "Stop");
     QString headline;
     QString answerLine;
@@ -286,10 +286,10 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
         owned = owner(popup) != nullptr && owner(popup) == window().windowHandle();
         headline = named<QLabel>(*popup, "Label1")->text();
         answerLine = named<QLabel>(*popup, "giveanswer")->text();
-        bookedDuringWait = app().data().totalprobs != 0;
+        bookedDuringWait = app_->data().totalprobs != 0;
         // A click on Pause through the window system never reaches it.
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, pause->mapTo(&window(), pause->rect().center()));
-        runningDuringWait = app().model().keeptime.Enabled();
+        runningDuringWait = app_->model().keeptime.Enabled();
     });
 
     QVERIFY2(modal, "no modal popup during the time-out");
@@ -300,9 +300,9 @@ void PopupWindowTest::aTimeOutWaitsForOkAndBlocksTheMainWindow()
     QVERIFY2(runningDuringWait, "the main window took a click during the modal wait");
     QCOMPARE(pausePresses.presses(), 0);
     // After OK: booked as a miss, the next problem up, the popup gone.
-    QCOMPARE(app().data().totalprobs, 1);
-    QCOMPARE(app().data().totalright, 0);
-    QVERIFY(!app().tpop().IsLoaded());
+    QCOMPARE(app_->data().totalprobs, 1);
+    QCOMPARE(app_->data().totalright, 0);
+    QVERIFY(!app_->tpop().IsLoaded());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(named<QWidget>(window(), "pic(1)")->isVisibleTo(&window()));
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
@@ -323,8 +323,8 @@ void PopupWindowTest::aTimeOutReplacesAnOpenModelessPopup()
     });
     QVERIFY(modal);
     QCOMPARE(visiblePopups, 1);
-    QVERIFY(!app().tpop().IsLoaded());
-    QCOMPARE(app().data().totalprobs, 2);
+    QVERIFY(!app_->tpop().IsLoaded());
+    QCOMPARE(app_->data().totalprobs, 2);
     QTRY_VERIFY(modeless.isNull());
     // The next miss brings up a window of its own again.
     QWidget* next = miss();
@@ -341,15 +341,15 @@ void PopupWindowTest::aTimeOutEndsWhenItsPopupIsClosedFromTheFrame()
     QTimer::singleShot(0, &window(), [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             closed = modal->close();
-            unloadedByTheClose = !app().tpop().IsLoaded();
+            unloadedByTheClose = !app_->tpop().IsLoaded();
         }
     });
-    QTimer::singleShot(20000, &window(), [this] { app().tpop().Unload(); });
-    app().model().Timershock.tick();
+    QTimer::singleShot(20000, &window(), [this] { app_->tpop().Unload(); });
+    app_->model().Timershock.tick();
     QVERIFY(closed);
     QVERIFY(unloadedByTheClose);
     // The wait is over: booked as a miss, the next problem up.
-    QCOMPARE(app().data().totalprobs, 1);
+    QCOMPARE(app_->data().totalprobs, 1);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(named<QTimer>(window(), "Timershock")->isActive());
 }

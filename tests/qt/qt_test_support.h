@@ -115,12 +115,11 @@ protected:
     void start();
     QString problemOnScreen();
 
+    std::unique_ptr<App> app_;  // made afresh for each test function
+
 private slots:
     void init();
     void cleanup();
-
-private:
-    std::unique_ptr<App> app_;
 };
 
 }  // namespace korvane::qttest

@@ -38,7 +38,7 @@ private:
     std::pair<int, int> playAndOpenResults()
     {
         click(widget(QStringLiteral("Start")));
-        const auto& fact = app().data().facts(app().data().curfact);
+        const auto& fact = app_->data().facts(app_->data().curfact);
         const std::pair<int, int> asked{fact.num1, fact.num2};
         click(answer(true));
         click(answer(false));
@@ -77,10 +77,10 @@ void ResultsAccessibilityTest::theGridIsATableOfFactsWithHeaders()
     QVERIFY(cell && cell->tableCellInterface());
     // The same fact may have come up again for the wrong answer.
     int asked = 1;
-    while (app().data().facts(asked).num1 != num1 || app().data().facts(asked).num2 != num2) {
+    while (app_->data().facts(asked).num1 != num1 || app_->data().facts(asked).num2 != num2) {
         ++asked;
     }
-    const auto& fact = app().data().facts(asked);
+    const auto& fact = app_->data().facts(asked);
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("%1 + %2: %3 right of %4")
                                                 .arg(num1)
                                                 .arg(num2)

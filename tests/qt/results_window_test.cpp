@@ -65,7 +65,7 @@ void ResultsWindowTest::resultsButtonOpensItWithItsTitle()
     QCOMPARE(pf->font().pixelSize(), 13);  // Arial 9.75 pt
     const QPoint screenCentre = pf->screen()->availableGeometry().center();
     QVERIFY((pf->geometry().center() - screenCentre).manhattanLength() <= 2);
-    QCOMPARE(app().pf().page(), 1);
+    QCOMPARE(app_->pf().page(), 1);
 }
 
 void ResultsWindowTest::looksAsLaidOut_data()
@@ -157,9 +157,9 @@ void ResultsWindowTest::lineHeightFollowsTheDrawingFont()
     QWidget* pf = openResults();
     QVERIFY(pf);
     QWidget* dt = named(*pf, "dt");
-    QCOMPARE(app().pf().dt.lineHeight(), QFontMetrics(dt->font()).height() * 15);
+    QCOMPARE(app_->pf().dt.lineHeight(), QFontMetrics(dt->font()).height() * 15);
     // The footer fits inside the area: its last line starts above the bottom.
-    const auto& items = app().pf().dt.items();
+    const auto& items = app_->pf().dt.items();
     QVERIFY(!items.empty());
     QVERIFY(items.back().text.rfind("Total Right=", 0) == 0);
     QVERIFY(items.back().top / 15 + QFontMetrics(dt->font()).height() <= dt->height());
@@ -219,11 +219,11 @@ void ResultsWindowTest::pageTwoDrawsOtherColumns()
     QWidget* dt = named(*pf, "dt");
     const QImage page1 = dt->grab().toImage();
     click(*pf, "show20");
-    QCOMPARE(app().pf().page(), 2);
+    QCOMPARE(app_->pf().page(), 2);
     const QImage page2 = dt->grab().toImage();
     QVERIFY(page1 != page2);
     click(*pf, "show10");
-    QCOMPARE(app().pf().page(), 1);
+    QCOMPARE(app_->pf().page(), 1);
     QCOMPARE(dt->grab().toImage(), page1);
 }
 
@@ -237,7 +237,7 @@ void ResultsWindowTest::resultsAgainOnlyBringsItToTheFront()
     QVERIFY(QTest::qWaitForWindowActive(&window()));
     QWidget* again = openResults();
     QCOMPARE(again, first.data());
-    QCOMPARE(app().pf().page(), 2);  // not drawn again
+    QCOMPARE(app_->pf().page(), 2);  // not drawn again
     QVERIFY(QTest::qWaitForWindowActive(again));
 }
 
@@ -246,14 +246,14 @@ void ResultsWindowTest::closeAndFrameCloseDestroyIt()
     QPointer<QWidget> pf = openResults();
     QVERIFY(pf);
     click(*pf, "okclose");
-    QVERIFY(!app().pf().IsLoaded());
+    QVERIFY(!app_->pf().IsLoaded());
     QTRY_VERIFY(pf.isNull());
 
     pf = openResults();
     QVERIFY(pf);
-    QVERIFY(app().pf().IsLoaded());
+    QVERIFY(app_->pf().IsLoaded());
     pf->close();
-    QVERIFY(!app().pf().IsLoaded());
+    QVERIFY(!app_->pf().IsLoaded());
     QTRY_VERIFY(pf.isNull());
     // And the next Results makes a new one.
     QVERIFY(openResults());

@@ -117,15 +117,15 @@ private slots:
     void theSettingsBoxesTakeDigitsAsBefore();
 
 private:
-    const korvane::Data& data() { return app().data(); }
+    const korvane::Data& data() { return app_->data(); }
     std::string numberOn(int slot) { return korvane::digits(data().choices(slot)); }
     // Puts these numbers on the answer buttons, the right one in `slot`.
     void showAnswers(const std::array<const char*, 3>& numbers, int slot)
     {
         for (int i = 0; i < 3; ++i) {
-            app().model().but(i).setCaption(numbers.at(static_cast<std::size_t>(i)));
+            app_->model().but(i).setCaption(numbers.at(static_cast<std::size_t>(i)));
         }
-        app().data().rightslot = static_cast<std::int16_t>(slot);
+        app_->data().rightslot = static_cast<std::int16_t>(slot);
     }
 };
 
@@ -311,7 +311,7 @@ void TypedAnswerKeysTest::keysPassedOnByAScreenReaderTypeAsTheyWereTyped()
     }
     QCOMPARE(data().totalright, booked);
     QCOMPARE(data().totalprobs, booked);
-    QCOMPARE(app().model().typed.typed(), booked == 1 ? std::string() : std::string("1"));
+    QCOMPARE(app_->model().typed.typed(), booked == 1 ? std::string() : std::string("1"));
 }
 
 // Between runs and while paused, digits and arrows in TimeLimit edit its
@@ -330,7 +330,7 @@ void TypedAnswerKeysTest::theSettingsBoxesTakeDigitsAsBefore()
         QTest::keyClick(box->lineEdit(), Qt::Key_Left);
         typeDigits("3");
         QCOMPARE(box->currentText(), QStringLiteral("132"));
-        QCOMPARE(QString::fromStdString(app().model().ShockTime.Text()), QStringLiteral("132"));
+        QCOMPARE(QString::fromStdString(app_->model().ShockTime.Text()), QStringLiteral("132"));
         QVERIFY(box->hasFocus());
         QCOMPARE(data().totalprobs, 0);
     }
