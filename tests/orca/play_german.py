@@ -25,7 +25,9 @@ def play(player, h, mark):
     if not h.check(speech.wait(button("Neu"), mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
         return
     speech.quiet()
-    if not h.check(player.move_to(button("Start"), "Tab", 6), "German: Tab reaches Start"):
+    # Orca 48 now and then says nothing of the first buttons a new window
+    # focuses: once round the tab order, Start comes again and is said.
+    if not h.check(player.move_to(button("Start"), "Tab", 40), "German: Tab reaches Start"):
         return
     mark = speech.mark()
     h.key("space")
@@ -52,11 +54,18 @@ def play(player, h, mark):
     mark = speech.mark()
     h.key("space")
     said_line = f"Falsche Antwort. {h.line_of(second)}."
-    popup = speech.wait(said_line, mark)
+    # The popup in German. Where a busy Orca left the focus it reported
+    # behind the real one, the space may answer right and the next problem
+    # run out instead: that popup, "Zeit ist um", is German as well.
+    popup = speech.wait(re.compile(re.escape(said_line) + r"|Zeit ist um\. \S+ \S \S+ = \S+\."), mark, 20)
+    timed_out = popup is not None and speech.said[popup].startswith("Zeit ist um")
+    if timed_out:
+        player.press("space", "Belquist:Korvane.")  # that popup waits for OK
     i, third = player.next_problem(popup if popup is not None else mark)
     h.check(popup is not None and third is not None, f"German: the popup says {said_line!r}: {speech.since(mark)}")
     h.check(f"OK {h.BUTTON}." in speech.since(mark), "German: the popup's OK")
-    player.press("space", "Belquist:Korvane.")
+    if not timed_out:
+        player.press("space", "Belquist:Korvane.")
     speech.quiet()
     player.focus_seen(mark)
     mark = speech.mark()

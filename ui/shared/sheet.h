@@ -50,6 +50,9 @@ struct Target {
     Control* (*get)(ControlWindow&) = nullptr;
     OptionGroup* (*group)(ControlWindow&) = nullptr;  // an option button's
     int index = 0;                                    // in its array or group
+    // Whether `get` is set: a function's address is not a constant a
+    // compile-time check may compare in every build (the sanitizers').
+    bool bound = false;
 
     friend bool operator==(const Target& a, const Target& b) { return a.get == b.get; }
 };
@@ -116,7 +119,7 @@ template <auto Member>
 constexpr Target control()
 {
     using Type = typename detail::MemberOf<decltype(Member)>::Type;
-    return {detail::kindOf<Type>(), nullptr, &detail::member<Member>, nullptr, 0};
+    return {detail::kindOf<Type>(), nullptr, &detail::member<Member>, nullptr, 0, true};
 }
 
 // Item `Index` of a control array or option group of the model.
@@ -129,11 +132,11 @@ constexpr Target item()
     if constexpr (std::is_same_v<Type, OptionGroup>) {
         group = &detail::group<Member>;
     }
-    return {detail::kindOf<Item>(), nullptr, &detail::element<Member, Index>, group, Index};
+    return {detail::kindOf<Item>(), nullptr, &detail::element<Member, Index>, group, Index, true};
 }
 
 // A widget of the window that shows no model control.
-constexpr Target fixed(Kind kind, const char* name) { return {kind, name, nullptr, nullptr, 0}; }
+constexpr Target fixed(Kind kind, const char* name) { return {kind, name, nullptr, nullptr, 0, false}; }
 
 // Containers: the window itself, or the frame that a Frame row opens.
 inline constexpr int kWindow = 0;

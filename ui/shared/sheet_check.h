@@ -29,7 +29,7 @@ constexpr bool wellFormed(const std::array<Row, N>& rows)
             }
             opened[static_cast<std::size_t>(row.frame)] = true;
         }
-        if (row.target.get == nullptr && row.target.name == nullptr) {
+        if (!row.target.bound && row.target.name == nullptr) {
             return false;
         }
         for (std::size_t j = 0; j < i && row.tab >= 0; ++j) {
