@@ -41,9 +41,7 @@ def play(player, h, mark, keys=str):
     if not h.check(speech.wait(button("من جديد"), mark, 20) is not None, "Arabic: the focus starts on 'من جديد' (Reset)"):
         return
     speech.quiet()
-    # Orca 48 now and then says nothing of the first buttons a new window
-    # focuses: once round the tab order, Start comes again and is said.
-    if not h.check(player.move_to(button("ابدأ"), "Tab", 40), "Arabic: Tab reaches 'ابدأ' (Start)"):
+    if not h.check(player.move_to(button("ابدأ"), "Tab", 6), "Arabic: Tab reaches 'ابدأ' (Start)"):
         return
     played = speech.mark()
     h.key("space")

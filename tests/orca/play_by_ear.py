@@ -71,9 +71,19 @@ class Speech:
     a pseudo-terminal, so Orca writes it line by line instead of in blocks."""
 
     LINE = re.compile(r"SPEECH OUTPUT: '(.*)'")
+    # Orca 45 and later keep a list of objects found dead, keyed by the
+    # Python hash of the object's wrapper, which is its address: a wrapper
+    # of a new program's control made where a closed program's was is taken
+    # for dead, and Orca says nothing of it, until Orca empties the list
+    # (every minute, and on some events).
+    DEAD = "AXObject: Adding to known dead objects"
+    FORGOTTEN = "AXObject: Clearing local cache"
 
     def __init__(self, path):
         self.said = []
+        self.said_at = []  # when each was said
+        self.dead = 0  # objects on Orca's list of dead ones
+        self.dead_at = 0.0  # when the last one was added
         self.lock = threading.Lock()
         self.master, slave = pty.openpty()
         self.tty = os.ttyname(slave)
@@ -95,6 +105,10 @@ class Speech:
             for raw in lines:
                 text = raw.decode("utf-8", "replace").rstrip("\r")
                 self.file.write(text + "\n")
+                if self.DEAD in text or self.FORGOTTEN in text:
+                    with self.lock:
+                        self.dead = self.dead + 1 if self.DEAD in text else 0
+                        self.dead_at = time.monotonic()
                 match = self.LINE.search(text)
                 if match:
                     # The voice settings may follow the closing quote.
@@ -102,7 +116,9 @@ class Speech:
                     # With Qt 6.8 the program says "Correct!" and the next
                     # problem in one announcement: "Correct! 7 + 5".
                     with self.lock:
-                        self.said.extend(re.split(r"(?<=!) (?=\S)", utterance))
+                        parts = re.split(r"(?<=!) (?=\S)", utterance)
+                        self.said.extend(parts)
+                        self.said_at.extend([time.monotonic()] * len(parts))
             self.file.flush()
 
     def mark(self):
@@ -130,6 +146,25 @@ class Speech:
                         return i
             time.sleep(0.05)
         return None
+
+    def last_said(self, test):
+        """When the last utterance test() accepts was said (0 if never)."""
+        with self.lock:
+            return next((t for u, t in zip(reversed(self.said), reversed(self.said_at)) if test(u)), 0.0)
+
+    def forgotten(self, limit=75.0):
+        """Waits until Orca's list of dead objects is empty and has been for
+        a second, so that the next program's controls cannot be mistaken
+        for a closed one's. How long it took is logged."""
+        began = time.monotonic()
+        while time.monotonic() - began < limit:
+            with self.lock:
+                if self.dead == 0 and time.monotonic() - self.dead_at >= 1.0:
+                    break
+            time.sleep(0.1)
+        with self.lock:
+            left = self.dead
+        log(f"      Orca's list of dead objects: {left} left after {time.monotonic() - began:.1f} s")
 
     def quiet(self, seconds=0.6, limit=8.0):
         """Waits until Orca has said nothing new for `seconds`."""
@@ -165,6 +200,7 @@ class Player:
         """Presses Tab (or name) until Orca says the utterance (a string,
         or a pattern the whole utterance matches)."""
         said = (lambda u: u == utterance) if isinstance(utterance, str) else (lambda u: utterance.fullmatch(u))
+        start = self.speech.mark()
         for _ in range(presses):
             mark = self.speech.mark()
             key(name)
@@ -174,6 +210,9 @@ class Player:
             self.speech.quiet(0.4)
             if any(said(u) for u in self.speech.since(mark)):
                 return True
+        # What was heard on the way tells a silent Orca from a lost focus.
+        heard = self.speech.since(start)
+        log(f"      on the way {len(heard)} utterance(s), the last: {heard[-24:]}")
         return False
 
     def next_problem(self, since, timeout=15.0):
@@ -193,7 +232,13 @@ class Player:
 
     def focus_answer(self, accept):
         """Moves the focus over the answer buttons, hearing each value,
-        until one that accept() takes; every button is heard at least once."""
+        until one that accept() takes; every button is heard at least once.
+        First it lets two seconds pass since a value was last heard, as a
+        voice takes that long to say "Correct!" and the next problem: Orca
+        48 keeps what it said of a control for up to two seconds, and says
+        it again, the last problem's value, to a pupil who moves sooner."""
+        button = re.compile(re.escape(self.answer_words) + r" \d " + re.escape(BUTTON) + r"\.")
+        time.sleep(max(0.0, self.speech.last_said(button.fullmatch) + 2.1 - time.monotonic()))
         ways = {
             None: [("Tab", 1), ("Tab", 2), ("Tab", 3)],
             1: [("Tab", 2), ("Tab", 3), ("shift+Tab", 2), ("shift+Tab", 1)],
@@ -267,6 +312,7 @@ def main():
             english.terminate()
             english.wait(timeout=10)
             speech.quiet()
+            speech.forgotten()
             # A fresh run answered by typing alone, problem after problem.
             mark = speech.mark()
             typing = start([program], stdout=program_log, env=env)
@@ -278,6 +324,7 @@ def main():
             english.terminate()
             english.wait(timeout=10)
             speech.quiet()
+            speech.forgotten()
             german = dict(env, LANGUAGE="de", LANG="de_DE.UTF-8")
             mark = speech.mark()
             deutsch = start([program], stdout=program_log, env=german)
@@ -285,6 +332,7 @@ def main():
             play_german.play(Player(speech, "Antwort"), sys.modules[__name__], mark)
             close(deutsch)
             speech.quiet()
+            speech.forgotten()
             # And on an Arabic one: a right-to-left window in the Arabic
             # school digits.
             arabic = dict(env, LANGUAGE="ar", LANG="ar_EG.UTF-8")

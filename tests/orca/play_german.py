@@ -25,9 +25,7 @@ def play(player, h, mark):
     if not h.check(speech.wait(button("Neu"), mark, 20) is not None, "German: the focus starts on 'Neu' (Reset)"):
         return
     speech.quiet()
-    # Orca 48 now and then says nothing of the first buttons a new window
-    # focuses: once round the tab order, Start comes again and is said.
-    if not h.check(player.move_to(button("Start"), "Tab", 40), "German: Tab reaches Start"):
+    if not h.check(player.move_to(button("Start"), "Tab", 6), "German: Tab reaches Start"):
         return
     mark = speech.mark()
     h.key("space")
