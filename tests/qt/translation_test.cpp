@@ -108,6 +108,10 @@ void TranslationTest::theFirstTranslatedLanguageIsChosen_data()
     QTest::newRow("Portuguese of Portugal") << QStringList{"pt-PT"} << "pt_PT";
     QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN"} << "zh_CN";
     QTest::newRow("Traditional Chinese") << QStringList{"zh-TW"} << "zh_TW";
+    QTest::newRow("Portuguese of Angola") << QStringList{"pt-AO"} << "pt_PT";
+    QTest::newRow("Portuguese of Mozambique, then German") << QStringList{"pt-MZ", "de"} << "pt_PT";
+    QTest::newRow("Chinese of Hong Kong") << QStringList{"zh-HK"} << "zh_TW";
+    QTest::newRow("Chinese of Singapore") << QStringList{"zh-SG"} << "zh_CN";
     QTest::newRow("Urdu of India") << QStringList{"ur-IN"} << "ur";
     QTest::newRow("untranslated, then Swedish") << QStringList{"cy-GB", "sv-SE"} << "sv";
     QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "";

@@ -24,8 +24,10 @@ namespace korvane::translation {
 namespace {
 
 // The names a catalogue for this language may have, most specific first:
-// "pt-BR" gives pt_BR, then pt. A Traditional Chinese desktop (zh_TW) finds
-// no catalogue, rather than the Simplified one.
+// "pt-BR" gives pt_BR, then pt. Where a language has catalogues by region
+// only, the region's own comes last: Portuguese outside Brazil is written
+// as in Portugal, and Chinese in its own script (Hong Kong's Traditional
+// characters as Taiwan's, Singapore's Simplified ones as China's).
 QStringList candidates(const QString& language)
 {
     QStringList names;
@@ -41,6 +43,16 @@ QStringList candidates(const QString& language)
             const qsizetype cut = part.lastIndexOf(QLatin1Char('_'));
             part = cut > 0 ? part.left(cut) : QString();
         }
+    }
+    const QLocale locale(language);
+    QString kin;
+    if (locale.language() == QLocale::Portuguese && locale.territory() != QLocale::Brazil) {
+        kin = QStringLiteral("pt_PT");
+    } else if (locale.language() == QLocale::Chinese) {
+        kin = locale.script() == QLocale::TraditionalChineseScript ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+    }
+    if (!kin.isEmpty() && !names.contains(kin)) {
+        names << kin;
     }
     return names;
 }
