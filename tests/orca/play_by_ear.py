@@ -72,7 +72,7 @@ class Speech:
 
     LINE = re.compile(r"SPEECH OUTPUT: '(.*)'")
     # Orca 45 and later keep a list of objects found dead, keyed by the
-    # Python hash of the object's wrapper, which is its address: a wrapper
+    # Python hash of the object's wrapper, taken from its address: a wrapper
     # of a new program's control made where a closed program's was is taken
     # for dead, and Orca says nothing of it, until Orca empties the list
     # (every minute, and on some events).
