@@ -189,6 +189,11 @@ class Player:
         self.answer = None  # the answer button with the focus: 1..3
         self.answer_words = answer_words  # the answer buttons' name before their number
 
+    def answer_button(self, utterance):
+        """Which answer button (1..3) an utterance says got the focus, else None."""
+        match = re.fullmatch(re.escape(self.answer_words) + r" (\d) " + re.escape(BUTTON) + r"\.", utterance)
+        return int(match.group(1)) if match else None
+
     def press(self, name, then=None, timeout=10.0):
         """Presses a key; with `then`, waits until Orca says it and returns
         the index of that utterance (None if it never came)."""
@@ -237,8 +242,7 @@ class Player:
         voice takes that long to say "Correct!" and the next problem: Orca
         48 keeps what it said of a control for up to two seconds, and says
         it again, the last problem's value, to a pupil who moves sooner."""
-        button = re.compile(re.escape(self.answer_words) + r" \d " + re.escape(BUTTON) + r"\.")
-        time.sleep(max(0.0, self.speech.last_said(button.fullmatch) + 2.1 - time.monotonic()))
+        time.sleep(max(0.0, self.speech.last_said(self.answer_button) + 2.1 - time.monotonic()))
         ways = {
             None: [("Tab", 1), ("Tab", 2), ("Tab", 3)],
             1: [("Tab", 2), ("Tab", 3), ("shift+Tab", 2), ("shift+Tab", 1)],
@@ -254,9 +258,8 @@ class Player:
     def focus_seen(self, since):
         """Which answer button Orca last said got the focus."""
         for utterance in reversed(self.speech.since(since)):
-            match = re.fullmatch(re.escape(self.answer_words) + r" (\d) " + re.escape(BUTTON) + r"\.", utterance)
-            if match:
-                self.answer = int(match.group(1))
+            if target := self.answer_button(utterance):
+                self.answer = target
                 return
 
 
@@ -483,7 +486,10 @@ def play(player):
     speech.quiet()
     key("Insert+F11")
     speech.quiet()
-    cell = f"{first.group(1)} {first.group(2)} {first.group(3)}: 1 right of 1"
+    # Answered right once; tried again where the draw or the review brought
+    # it back as the missed or timed-out problem.
+    tries = sum(p.group(1, 2, 3) == first.group(1, 2, 3) for p in (first, second, third))
+    cell = f"{first.group(1)} {first.group(2)} {first.group(3)}: 1 right of {tries}"
     away, back = ("Left", "Right") if column > 1 else ("Right", "Left")
     mark = speech.mark()
     player.press(away)

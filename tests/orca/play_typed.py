@@ -34,9 +34,8 @@ def focused_on_answer(utterances, answer, typed, player, h):
     echoes = [i for i, u in enumerate(utterances) if u == typed[-1]]
     if not echoes:
         return False
-    button = re.compile(re.escape(player.answer_words) + r" \d " + re.escape(h.BUTTON) + r"\.")
     after = utterances[echoes[-1] + 1:]
-    return any(button.fullmatch(u) and said_number(v) == answer for u, v in zip(after, after[1:]))
+    return any(player.answer_button(u) and said_number(v) == answer for u, v in zip(after, after[1:]))
 
 
 def play(player, h, problem, count, right_word, at_least_repeated=0, most=None, keys=str):

@@ -111,6 +111,7 @@ void TranslationTest::theFirstTranslatedLanguageIsChosen_data()
     QTest::newRow("Portuguese of Angola") << QStringList{"pt-AO"} << "pt_PT";
     QTest::newRow("Portuguese of Mozambique, then German") << QStringList{"pt-MZ", "de"} << "pt_PT";
     QTest::newRow("Chinese of Hong Kong") << QStringList{"zh-HK"} << "zh_TW";
+    QTest::newRow("Chinese of Macao") << QStringList{"zh-MO"} << "zh_TW";
     QTest::newRow("Chinese of Singapore") << QStringList{"zh-SG"} << "zh_CN";
     QTest::newRow("Urdu of India") << QStringList{"ur-IN"} << "ur";
     QTest::newRow("untranslated, then Swedish") << QStringList{"cy-GB", "sv-SE"} << "sv";

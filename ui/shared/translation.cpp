@@ -31,7 +31,8 @@ namespace {
 QStringList candidates(const QString& language)
 {
     QStringList names;
-    QString name = QLocale(language).name();  // "de_DE", "zh_CN"
+    const QLocale locale(language);
+    QString name = locale.name();  // "de_DE", "zh_CN"
     QString given = language;
     given.replace(QLatin1Char('-'), QLatin1Char('_'));
     for (const QString& start : {given, name}) {
@@ -44,7 +45,6 @@ QStringList candidates(const QString& language)
             part = cut > 0 ? part.left(cut) : QString();
         }
     }
-    const QLocale locale(language);
     QString kin;
     if (locale.language() == QLocale::Portuguese && locale.territory() != QLocale::Brazil) {
         kin = QStringLiteral("pt_PT");
